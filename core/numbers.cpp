@@ -1,0 +1,201 @@
+#include "core/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace vantrel {
+
+namespace {
+
+int hexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
+bool isAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+
+qsizetype skipSpaces(QStringView text, qsizetype i) {
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    return i;
+}
+
+} // namespace
+
+std::optional<qint32> readInt32(QStringView text) {
+    qsizetype i = skipSpaces(text, 0);
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    int base = 10;
+    if (i < text.size() && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == u'0' &&
+               (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= text.size())
+        return std::nullopt;
+    const qint64 limit = negative ? qint64(1) << 31 : (qint64(1) << 31) - 1;
+    qint64 magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const int d = base == 16 ? hexDigit(text[i]) : (isAsciiDigit(text[i]) ? hexDigit(text[i]) : -1);
+        if (d < 0)
+            return std::nullopt;
+        magnitude = magnitude * base + d;
+        if (magnitude > limit)
+            return std::nullopt;
+    }
+    return static_cast<qint32>(negative ? -magnitude : magnitude);
+}
+
+std::optional<double> readDecimal(QStringView text, QChar separator) {
+    // Rebuild the number in C notation, then convert it exactly.
+    std::string c;
+    qsizetype i = skipSpaces(text, 0);
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        c += char(text[i++].unicode());
+    int mantissaDigits = 0;
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i, ++mantissaDigits)
+        c += char(text[i].unicode());
+    if (i < text.size() && text[i] == separator) {
+        c += '.';
+        for (++i; i < text.size() && isAsciiDigit(text[i]); ++i, ++mantissaDigits)
+            c += char(text[i].unicode());
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        c += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+            c += char(text[i++].unicode());
+        int exponentDigits = 0;
+        for (; i < text.size() && isAsciiDigit(text[i]); ++i, ++exponentDigits)
+            c += char(text[i].unicode());
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    if (skipSpaces(text, i) != text.size())
+        return std::nullopt;
+    const char* first = c.data();
+    if (*first == '+')
+        ++first; // from_chars takes no plus sign
+    double value = 0;
+    const auto [end, ec] = std::from_chars(first, c.data() + c.size(), value);
+    if (end != c.data() + c.size())
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> readLocaleNumber(QStringView text, const QLocale& locale) {
+    bool ok = false;
+    const double value = locale.toDouble(text.trimmed(), &ok);
+    if (ok && std::isfinite(value))
+        return value;
+    return readDecimal(text, decimalSeparatorOf(locale));
+}
+
+QChar decimalSeparatorOf(const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    return point.isEmpty() ? QChar(u'.') : point.front();
+}
+
+double roundHalfEven(double value) { return std::nearbyint(value); }
+
+namespace {
+
+// Fifteen significant digits of |value| rounded half away from zero, and the
+// decimal exponent of the first digit.
+struct Digits {
+    std::string digits; // exactly 15 characters
+    int exponent = 0;
+};
+
+Digits fifteenDigits(double magnitude) {
+    char buf[1100];
+    // glibc prints the exact binary value, so ties are seen as ties.
+    std::snprintf(buf, sizeof buf, "%.*e", 1000, magnitude);
+    std::string mantissa;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (*p != '.')
+            mantissa += *p;
+    Digits d;
+    d.exponent = std::atoi(p + 1);
+    d.digits = mantissa.substr(0, 15);
+    if (mantissa[15] >= '5') {
+        int k = 14;
+        while (k >= 0 && d.digits[k] == '9')
+            d.digits[k--] = '0';
+        if (k < 0) {
+            d.digits.insert(d.digits.begin(), '1');
+            d.digits.pop_back();
+            ++d.exponent;
+        } else {
+            ++d.digits[k];
+        }
+    }
+    return d;
+}
+
+} // namespace
+
+QString formatGeneral(double value, QChar separator) {
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    if (value == 0)
+        return QStringLiteral("0");
+    const Digits d = fifteenDigits(std::fabs(value));
+    std::string digits = d.digits;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    QString out;
+    if (value < 0)
+        out += u'-';
+    const bool fixed = d.exponent < 15 && d.exponent >= -5;
+    if (fixed) {
+        if (d.exponent < 0) {
+            out += u'0';
+            out += separator;
+            out += QString(-d.exponent - 1, u'0');
+            out += QString::fromLatin1(digits.data(), qsizetype(digits.size()));
+        } else {
+            const std::size_t whole = std::size_t(d.exponent) + 1;
+            const std::string padded =
+                digits.size() < whole ? digits + std::string(whole - digits.size(), '0') : digits;
+            out += QString::fromLatin1(padded.data(), qsizetype(whole));
+            if (padded.size() > whole) {
+                out += separator;
+                out += QString::fromLatin1(padded.data() + whole, qsizetype(padded.size() - whole));
+            }
+        }
+        return out;
+    }
+    out += QChar(u'0' + (digits[0] - '0'));
+    if (digits.size() > 1) {
+        out += separator;
+        out += QString::fromLatin1(digits.data() + 1, qsizetype(digits.size() - 1));
+    }
+    out += u'E';
+    out += QString::number(d.exponent);
+    return out;
+}
+
+} // namespace vantrel

@@ -1,0 +1,72 @@
+// The planner grid: a table view over our own row model, with pick-list and
+// spin editors that report every text change while they are open.
+#pragma once
+
+#include "grid/gridcolumn.h"
+#include "grid/gridrow.h"
+#include "grid/rowstream.h"
+
+#include <QTableView>
+#include <QVariant>
+
+class QIODevice;
+
+namespace vantrel {
+
+class TGridModel;
+
+// Cells hold 8-bit text; the desktop's 8-bit character set is UTF-8.
+QString cellTextToString(const QByteArray& text);
+QByteArray stringToCellText(const QString& text);
+
+// The text a value becomes in a cell: strings unchanged, integers in decimal,
+// doubles in the 15-digit general format with the given decimal separator.
+QByteArray valueToCellText(const QVariant& value, QChar decimalSeparator);
+
+class TPlanGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit TPlanGrid(QWidget* parent = nullptr);
+    ~TPlanGrid() override;
+
+    // Columns are added in cell-index order; the grid owns them.
+    TGridColumn* addTextColumn(const QString& name, const QString& caption, int width);
+    TGridPickColumn* addPickColumn(const QString& name, const QString& caption, int width);
+    TGridSpinColumn* addSpinColumn(const QString& name, const QString& caption, int width);
+    int columnCount() const;
+    TGridColumn* column(int cellIndex) const;
+
+    TGridRow* AddRow();
+    TGridRow* FocusedRow() const;
+    int RowCount() const;
+    TGridRow* RowAt(int index) const;
+    QVariant GetCellValue(TGridRow* row, int cellIndex) const;
+    void SetCellValue(TGridRow* row, int cellIndex, const QVariant& value);
+    QString GetCellText(TGridRow* row, int cellIndex) const;
+    QString EditorText() const;
+    int ColumnIndex(const TGridColumn* column) const;
+    TGridColumn* ColumnByName(QStringView name) const;
+    void FocusRow(TGridRow* row);
+    void DeleteRow(TGridRow* row);
+    void BeginUpdate();
+    void EndUpdate();
+    bool isUpdating() const;
+    void ClearRows();
+
+    // The row stream. A failed read leaves the rows as they were (throws
+    // EError("Stream read error")); a failed write leaves an existing file
+    // untouched (EError with the create message or "Stream write error").
+    void WriteRows(QIODevice& device) const;
+    void ReadRows(QIODevice& device);
+    void WriteRowsToFile(const QString& fileName) const;
+    void ReadRowsFromFile(const QString& fileName);
+    RowStreamLayout lastReadLayout() const;
+
+    const TGridRowList& rows() const;
+
+signals:
+    // Raised just before a column's change notification (the grid's own edit change).
+    void editChange(vantrel::TGridColumn* column);
+};
+
+} // namespace vantrel

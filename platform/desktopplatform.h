@@ -1,0 +1,28 @@
+// The Linux desktop's answers: locale, time zone and clock from the system, web
+// addresses and the beep through Qt.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QLocale>
+
+namespace vantrel {
+
+class DesktopPlatform : public Platform {
+public:
+    quint16 systemDefaultLangId() const override;
+    int timeZoneBiasMinutes() const override;
+    quint64 tickCount() const override;
+    int localDayNumber() const override;
+    bool openUrl(const QString& url) override;
+    void beep() override;
+    QChar decimalSeparator() const override;
+};
+
+// Windows primary language identifier for a Qt language (0 when unknown).
+quint16 primaryLanguageId(QLocale::Language language);
+
+// Days since 30 December 1899 for a calendar date.
+int dayNumberOf(int year, int month, int day);
+
+} // namespace vantrel

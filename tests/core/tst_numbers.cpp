@@ -1,0 +1,140 @@
+// The lenient number readers and the general number format.
+#include "core/numbers.h"
+
+#include <QTest>
+
+using namespace vantrel;
+
+class TestNumbers : public QObject {
+    Q_OBJECT
+private slots:
+    void readsIntegers_data();
+    void readsIntegers();
+    void readsDecimals_data();
+    void readsDecimals();
+    void readsLocaleNumbers();
+    void formatsGeneral_data();
+    void formatsGeneral();
+    void roundsHalvesToEven();
+};
+
+void TestNumbers::readsIntegers_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("value");
+    QTest::newRow("plain") << "46" << true << 46;
+    QTest::newRow("leading spaces") << "   12" << true << 12;
+    QTest::newRow("plus") << "+7" << true << 7;
+    QTest::newRow("minus") << "-1" << true << -1;
+    QTest::newRow("dollar hex") << "$1F" << true << 31;
+    QTest::newRow("x hex") << "x10" << true << 16;
+    QTest::newRow("0x hex") << "0X10" << true << 16;
+    QTest::newRow("negative hex") << "-$10" << true << -16;
+    QTest::newRow("max") << "2147483647" << true << 2147483647;
+    QTest::newRow("min") << "-2147483648" << true << int(-2147483648LL);
+    QTest::newRow("over max") << "2147483648" << false << 0;
+    QTest::newRow("hex over max") << "$80000000" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("sign only") << "-" << false << 0;
+    QTest::newRow("prefix only") << "$" << false << 0;
+    QTest::newRow("trailing space") << "5 " << false << 0;
+    QTest::newRow("decimal") << "2.5" << false << 0;
+    QTest::newRow("letters") << "x" << false << 0;
+    QTest::newRow("tab is no blank") << "\t5" << false << 0;
+    QTest::newRow("arabic digit") << QString::fromUtf8("\u0665") << false << 0;
+}
+
+void TestNumbers::readsIntegers() {
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(int, value);
+    const auto got = readInt32(text);
+    QCOMPARE(got.has_value(), ok);
+    if (ok)
+        QCOMPARE(*got, value);
+    QCOMPARE(readInt32Or(text, -99), ok ? value : -99);
+}
+
+void TestNumbers::readsDecimals_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+    QTest::newRow("integer") << "46" << "." << true << 46.0;
+    QTest::newRow("fraction") << "3.68" << "." << true << 3.68;
+    QTest::newRow("comma locale") << "3,68" << "," << true << 3.68;
+    QTest::newRow("full stop under comma") << "3.68" << "," << false << 0.0;
+    QTest::newRow("blanks") << "  -1.5  " << "." << true << -1.5;
+    QTest::newRow("exponent") << "1.5E3" << "." << true << 1500.0;
+    QTest::newRow("negative exponent") << "25e-1" << "." << true << 2.5;
+    QTest::newRow("bare separator start") << ".5" << "." << true << 0.5;
+    QTest::newRow("bare separator end") << "5." << "." << true << 5.0;
+    QTest::newRow("separator alone") << "." << "." << false << 0.0;
+    QTest::newRow("exponent without digits") << "1e" << "." << false << 0.0;
+    QTest::newRow("grouping") << "1,000.5" << "." << false << 0.0;
+    QTest::newRow("empty") << "" << "." << false << 0.0;
+    QTest::newRow("word") << "abc" << "." << false << 0.0;
+    QTest::newRow("overflow") << "1e999" << "." << false << 0.0;
+}
+
+void TestNumbers::readsDecimals() {
+    QFETCH(QString, text);
+    QFETCH(QString, separator);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    const auto got = readDecimal(text, separator.front());
+    QCOMPARE(got.has_value(), ok);
+    if (ok)
+        QCOMPARE(*got, value);
+}
+
+void TestNumbers::readsLocaleNumbers() {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QCOMPARE(readLocaleNumber(u"3,68", german).value_or(-1), 3.68);
+    QCOMPARE(readLocaleNumber(u"1.000,5", german).value_or(-1), 1000.5);
+    const QLocale c = QLocale::c();
+    QCOMPARE(readLocaleNumber(u"37.90283203125", c).value_or(-1), 37.90283203125);
+    QCOMPARE(readLocaleNumber(u" 12 ", c).value_or(-1), 12.0);
+    QVERIFY(!readLocaleNumber(u"", c));
+    QVERIFY(!readLocaleNumber(u"?", c));
+}
+
+void TestNumbers::formatsGeneral_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("3.68") << 3.68 << "3.68";
+    QTest::newRow("37.9...") << 37.90283203125 << "37.90283203125";
+    QTest::newRow("tie rounds up") << 7594.573974609375 << "7594.57397460938";
+    QTest::newRow("whole") << 40.0 << "40";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("negative") << -2.5 << "-2.5";
+    QTest::newRow("737.36") << 737.36 << "737.36";
+    QTest::newRow("15 integer digits") << 999999999999999.0 << "999999999999999";
+    QTest::newRow("rounds into 16 digits") << 999999999999999.9 << "1E15";
+    QTest::newRow("large") << 1.5e20 << "1.5E20";
+    QTest::newRow("smallest fixed") << 0.00001 << "0.00001";
+    QTest::newRow("below fixed") << 0.000009 << "9E-6";
+    QTest::newRow("third") << 1.0 / 3.0 << "0.333333333333333";
+    QTest::newRow("two thirds") << 2.0 / 3.0 << "0.666666666666667";
+}
+
+void TestNumbers::formatsGeneral() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(formatGeneral(value, u'.'), text);
+    QString comma = text;
+    comma.replace(u'.', u',');
+    QCOMPARE(formatGeneral(value, u','), comma);
+}
+
+void TestNumbers::roundsHalvesToEven() {
+    QCOMPARE(roundHalfEven(2.5), 2.0);
+    QCOMPARE(roundHalfEven(3.5), 4.0);
+    QCOMPARE(roundHalfEven(-2.5), -2.0);
+    QCOMPARE(roundHalfEven(2.4999), 2.0);
+    QCOMPARE(roundHalfEven(2.5001), 3.0);
+}
+
+QTEST_GUILESS_MAIN(TestNumbers)
+#include "tst_numbers.moc"
