@@ -1,0 +1,69 @@
+#include "platform/anchors.h"
+
+#include <QWidget>
+#include <QWidgetItem>
+
+namespace vantrel {
+
+QRect anchoredRect(const QRect& design, Anchors anchors, const QSize& designParent,
+                   const QSize& parent) {
+    const int dx = parent.width() - designParent.width();
+    const int dy = parent.height() - designParent.height();
+    QRect r = design;
+    const bool left = anchors & Anchor::Left, right = anchors & Anchor::Right;
+    const bool top = anchors & Anchor::Top, bottom = anchors & Anchor::Bottom;
+    if (left && right)
+        r.setWidth(qMax(0, design.width() + dx));
+    else if (right)
+        r.moveLeft(design.left() + dx);
+    if (top && bottom)
+        r.setHeight(qMax(0, design.height() + dy));
+    else if (bottom)
+        r.moveTop(design.top() + dy);
+    return r;
+}
+
+AnchorLayout::AnchorLayout(QWidget* parent, const QSize& designSize)
+    : QLayout(parent), m_designSize(designSize) {
+    setContentsMargins(0, 0, 0, 0);
+}
+
+AnchorLayout::~AnchorLayout() {
+    for (const Entry& e : m_entries)
+        delete e.item;
+}
+
+void AnchorLayout::place(QWidget* widget, const QRect& design, Anchors anchors) {
+    addChildWidget(widget);
+    m_entries.push_back({new QWidgetItem(widget), design, anchors});
+    widget->setGeometry(design);
+    invalidate();
+}
+
+void AnchorLayout::addItem(QLayoutItem* item) {
+    const QRect design = item->geometry();
+    m_entries.push_back({item, design, kLeftTop});
+}
+
+QLayoutItem* AnchorLayout::itemAt(int index) const {
+    return index >= 0 && index < count() ? m_entries[std::size_t(index)].item : nullptr;
+}
+
+QLayoutItem* AnchorLayout::takeAt(int index) {
+    if (index < 0 || index >= count())
+        return nullptr;
+    QLayoutItem* item = m_entries[std::size_t(index)].item;
+    m_entries.erase(m_entries.begin() + index);
+    return item;
+}
+
+int AnchorLayout::count() const { return int(m_entries.size()); }
+
+void AnchorLayout::setGeometry(const QRect& rect) {
+    QLayout::setGeometry(rect);
+    for (const Entry& e : m_entries)
+        e.item->widget()->setGeometry(
+            anchoredRect(e.design, e.anchors, m_designSize, rect.size()).translated(rect.topLeft()));
+}
+
+} // namespace vantrel

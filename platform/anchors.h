@@ -1,0 +1,54 @@
+// Pixel layout with anchors: each control keeps its design rectangle and the
+// distances to the edges it is anchored to when its parent is resized; one
+// anchored to both opposite edges stretches.
+#pragma once
+
+#include <QFlags>
+#include <QLayout>
+#include <QRect>
+#include <QSize>
+#include <vector>
+
+namespace vantrel {
+
+enum class Anchor { Left = 1, Top = 2, Right = 4, Bottom = 8 };
+Q_DECLARE_FLAGS(Anchors, Anchor)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Anchors)
+
+inline constexpr Anchors kLeftTop = Anchors(int(Anchor::Left) | int(Anchor::Top));
+inline constexpr Anchors kAllSides =
+    Anchors(int(Anchor::Left) | int(Anchor::Top) | int(Anchor::Right) | int(Anchor::Bottom));
+
+// A control's rectangle in a parent of the given size, from its design
+// rectangle in a parent of the design size.
+QRect anchoredRect(const QRect& design, Anchors anchors, const QSize& designParent,
+                   const QSize& parent);
+
+class AnchorLayout : public QLayout {
+public:
+    // designSize: the parent's size the design rectangles are measured in.
+    AnchorLayout(QWidget* parent, const QSize& designSize);
+    ~AnchorLayout() override;
+
+    // Places a child at its design rectangle with the given anchors.
+    void place(QWidget* widget, const QRect& design, Anchors anchors = kLeftTop);
+
+    void addItem(QLayoutItem* item) override;
+    QLayoutItem* itemAt(int index) const override;
+    QLayoutItem* takeAt(int index) override;
+    int count() const override;
+    QSize sizeHint() const override { return m_designSize; }
+    QSize minimumSize() const override { return {0, 0}; }
+    void setGeometry(const QRect& rect) override;
+
+private:
+    struct Entry {
+        QLayoutItem* item;
+        QRect design;
+        Anchors anchors;
+    };
+    QSize m_designSize;
+    std::vector<Entry> m_entries;
+};
+
+} // namespace vantrel

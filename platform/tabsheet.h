@@ -1,0 +1,24 @@
+// A page of a tab control that knows its own caption, as the caption
+// translation needs to set it by the page's name.
+#pragma once
+
+#include <QWidget>
+
+class QTabWidget;
+
+namespace vantrel {
+
+class TTabSheet : public QWidget {
+    Q_OBJECT
+public:
+    // Adds itself as the last page of the tab control.
+    TTabSheet(const QString& name, const QString& caption, QTabWidget* pageControl);
+
+    QString caption() const;
+    void setCaption(const QString& caption);
+
+private:
+    QTabWidget* m_pageControl;
+};
+
+} // namespace vantrel
