@@ -1,0 +1,59 @@
+#include "app/calc.h"
+
+#include "app/errorbox.h"
+#include "platform/tabsheet.h"
+
+#include <QFontDatabase>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vantrel {
+
+namespace {
+
+// The desktop's sans-serif at the design's 11 pixels.
+QFont windowFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+TCalc::TCalc(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Calc"));
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    setFont(windowFont());
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    resize(kDesignClientSize);
+    setMinimumSize(kMinimumClientSize);
+    move(kDesignPosition);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    auto* fill = new QVBoxLayout(this);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(PageControl1);
+
+    tsCalc = new TTabSheet(QStringLiteral("tsCalc"), QStringLiteral("Bandwidth && Disk Space"),
+                           PageControl1);
+    tsFocus = new TTabSheet(QStringLiteral("tsFocus"), QStringLiteral("Lens && Angle"),
+                            PageControl1);
+    tsAbout = new TTabSheet(QStringLiteral("tsAbout"), QStringLiteral("?"), PageControl1);
+    createPlannerTab();
+    PageControl1->setCurrentWidget(tsCalc);
+
+    OpenDialog1.DefaultExt = QStringLiteral("ip");
+    OpenDialog1.Filter = QStringLiteral("Vantrel (*.ip)|*.ip");
+    SaveDialog1.DefaultExt = QStringLiteral("ip");
+    SaveDialog1.Filter = OpenDialog1.Filter;
+    SaveDialog1.FileName = QStringLiteral("myconfig");
+
+    wireEvents();
+    MyFormCreate();
+}
+
+TCalc::~TCalc() = default;
+
+} // namespace vantrel

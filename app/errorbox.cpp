@@ -1,0 +1,34 @@
+#include "app/errorbox.h"
+
+#include <QMessageBox>
+
+namespace vantrel {
+
+QString errorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QChar(u'.'))
+        return message + u'.';
+    return message;
+}
+
+void showErrorBox(const QString& message) {
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle),
+                    errorBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QString::fromLatin1(kApplicationTitle));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const EError& e) {
+        showErrorBox(e.message());
+    } catch (const std::exception& e) {
+        showErrorBox(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
+
+} // namespace vantrel

@@ -1,0 +1,55 @@
+#include "app/filedialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace vantrel {
+
+namespace {
+TFileDialog::Chooser& testChooser() {
+    static TFileDialog::Chooser chooser;
+    return chooser;
+}
+} // namespace
+
+void TFileDialog::setChooserForTests(Chooser chooser) { testChooser() = std::move(chooser); }
+
+QStringList qtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << (parts[i].contains(u'(') ? parts[i] : parts[i] + " (" + parts[i + 1] + ")");
+    return filters;
+}
+
+QString withDefaultExtension(const QString& fileName, const QString& defaultExt) {
+    if (fileName.isEmpty() || defaultExt.isEmpty() || !QFileInfo(fileName).suffix().isEmpty())
+        return fileName;
+    return fileName + u'.' + defaultExt;
+}
+
+bool TFileDialog::Execute(QWidget* owner) {
+    std::optional<QString> chosen;
+    if (testChooser()) {
+        chosen = testChooser()(m_kind, FileName);
+    } else {
+        QFileDialog dialog(owner);
+        dialog.setAcceptMode(m_kind == Kind::Save ? QFileDialog::AcceptSave
+                                                  : QFileDialog::AcceptOpen);
+        // Save replaces without asking; Open reports a missing file when it opens it.
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setNameFilters(qtNameFilters(Filter));
+        dialog.setDefaultSuffix(DefaultExt);
+        if (!FileName.isEmpty())
+            dialog.selectFile(FileName);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            chosen = dialog.selectedFiles().front();
+    }
+    if (!chosen)
+        return false;
+    FileName = QFileInfo(withDefaultExtension(*chosen, DefaultExt)).absoluteFilePath();
+    return true;
+}
+
+} // namespace vantrel

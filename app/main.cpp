@@ -1,0 +1,10 @@
+// Program entry: the application object, the one main window, the message loop.
+#include "app/calc.h"
+#include "app/errorbox.h"
+
+int main(int argc, char** argv) {
+    vantrel::TApplication app(argc, argv);
+    vantrel::TCalc Calc;
+    Calc.show();
+    return app.exec();
+}

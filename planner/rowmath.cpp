@@ -1,0 +1,40 @@
+#include "planner/rowmath.h"
+
+#include "core/currency.h"
+#include "core/numbers.h"
+#include "grid/plangrid.h"
+
+namespace vantrel {
+
+std::optional<double> cellNumber(const QString& text, const QLocale& locale) {
+    return readLocaleNumber(text, locale);
+}
+
+double fixedPointQuotient(double product, double divisor) {
+    if (const auto currency = toCurrency(product))
+        return currencyDividedBy(*currency, divisor);
+    return product / divisor;
+}
+
+double bandwidthMbits(double frameSizeKB, double fps, double cameras) {
+    const double product = frameSizeKB * fps * cameras * 8;
+    return fixedPointQuotient(product, 1000);
+}
+
+double diskSpaceGB(double frameSizeKB, double fps, double days, double cameras) {
+    const double product = frameSizeKB * fps * days * cameras * 24 * 60 * 60;
+    return fixedPointQuotient(product, 1024 * 1024);
+}
+
+Totals computeTotals(const TGridRowList& rows, QChar decimalSeparator) {
+    Totals totals;
+    for (const auto& row : rows) {
+        const auto text = [&](int cell) { return cellTextToString(row->text(cell)); };
+        totals.bandwidth += readDecimal(text(kBandwidth), decimalSeparator).value_or(0);
+        totals.diskSpace += readDecimal(text(kDiskSpace), decimalSeparator).value_or(0);
+        totals.fps += qint64(readInt32Or(text(kFps), 0)) * readInt32Or(text(kCameras), 0);
+    }
+    return totals;
+}
+
+} // namespace vantrel

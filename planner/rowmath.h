@@ -1,0 +1,45 @@
+// The arithmetic of one camera-type row and of the totals, free of widgets.
+#pragma once
+
+#include "grid/gridrow.h"
+
+#include <QLocale>
+#include <optional>
+
+namespace vantrel {
+
+// Cell indices of a camera-type row.
+enum Cell {
+    kResolution = 0,
+    kCompression = 1,
+    kFrameSize = 2,
+    kFps = 3,
+    kDays = 4,
+    kCameras = 5,
+    kBandwidth = 6,
+    kDiskSpace = 7,
+};
+
+// A cell read as a number by the locale-aware conversion, then by the
+// program's own decimal parse; nullopt when both reject it.
+std::optional<double> cellNumber(const QString& text, const QLocale& locale);
+
+// product / divisor after rounding the product to four decimals in the 64-bit
+// fixed-point type; beyond that type's range the same quotient in double, so a
+// large system still gets a current result.
+double fixedPointQuotient(double product, double divisor);
+
+double bandwidthMbits(double frameSizeKB, double fps, double cameras);
+double diskSpaceGB(double frameSizeKB, double fps, double days, double cameras);
+
+struct Totals {
+    qint64 fps = 0; // summed in 64 bits: FPS x cameras of many rows passes 2^31
+    double bandwidth = 0;
+    double diskSpace = 0;
+};
+
+// Sums over top-level rows: cells 6 and 7 by the decimal parse (0 when not a
+// number), FPS x cameras by the integer reader (0 when not an integer).
+Totals computeTotals(const TGridRowList& rows, QChar decimalSeparator);
+
+} // namespace vantrel

@@ -1,0 +1,261 @@
+// The main window as a user meets it: start-up state, layout, anchoring,
+// accelerators, and the planner's commands through its buttons.
+#include "app/calc.h"
+#include "app/errorbox.h"
+#include "grid/plangrid.h"
+#include "planner/recalccounter.h"
+#include "platform/tabsheet.h"
+#include "tests/support/fakeplatform.h"
+#include "tests/support/modalwatchdog.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <span>
+
+using namespace vantrel;
+
+namespace {
+
+QStringList rowTexts(const TPlanGrid& grid, int index) {
+    QStringList texts;
+    for (int i = 0; i < 8; ++i)
+        texts << grid.GetCellText(grid.RowAt(index), i);
+    return texts;
+}
+
+QStringList totals(const TCalc& calc) {
+    return {calc.edFPS->text(), calc.edBandwidth->text(), calc.edSpace->text()};
+}
+
+const QStringList kDefaultRow{"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1", "3.68",
+                              "37.90283203125"};
+
+} // namespace
+
+class TestCalc : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        QLocale::setDefault(QLocale::c());
+        ResetRecalcCounterForTest();
+        m_platform = std::make_unique<test::FakePlatform>();
+        m_watchdog = std::make_unique<test::ModalWatchdog>();
+        m_calc = std::make_unique<TCalc>();
+        m_calc->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_calc.get()));
+    }
+    void cleanup() {
+        TFileDialog::setChooserForTests({});
+        QCOMPARE(m_watchdog->unexpectedBoxes(), 0);
+        m_calc.reset();
+        m_watchdog.reset();
+        m_platform.reset();
+        QLocale::setDefault(QLocale::system());
+    }
+
+    void startsWithOneDefaultRowAndItsTotals() {
+        QCOMPARE(m_calc->planGrid->RowCount(), 1);
+        QCOMPARE(rowTexts(*m_calc->planGrid, 0), kDefaultRow);
+        QCOMPARE(totals(*m_calc), (QStringList{"10", "3.68", "37.90283203125"}));
+        QCOMPARE(RecalcCounter(), 1);
+        QCOMPARE(m_calc->PageControl1->currentWidget(), m_calc->tsCalc);
+    }
+
+    void startsWithTheLocaleSeparatorInComputedTexts() {
+        m_calc.reset();
+        QLocale::setDefault(QLocale(QLocale::German));
+        m_platform->separator = u',';
+        m_calc = std::make_unique<TCalc>();
+        QCOMPARE(m_calc->planGrid->GetCellText(m_calc->planGrid->RowAt(0), 6), QString("3,68"));
+        QCOMPARE(totals(*m_calc), (QStringList{"10", "3,68", "37,90283203125"}));
+    }
+
+    void windowHasItsDesignGeometryAndCaptions() {
+        QCOMPARE(m_calc->windowTitle(), QString("Vantrel"));
+        QCOMPARE(m_calc->size(), kDesignClientSize);
+        QCOMPARE(m_calc->minimumSize(), kMinimumClientSize);
+        QCOMPARE(m_calc->pos(), kDesignPosition);
+        const QTabWidget* tabs = m_calc->PageControl1;
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(m_calc->tsCalc->caption(), QString("Bandwidth && Disk Space"));
+        QCOMPARE(m_calc->tsFocus->caption(), QString("Lens && Angle"));
+        QCOMPARE(m_calc->tsAbout->caption(), QString("?"));
+        QCOMPARE(m_calc->font().pixelSize(), 11);
+    }
+
+    // Left- and top-anchored controls sit at their design pixels; right- and
+    // bottom-anchored ones keep their design distances to those edges.
+    void controlsKeepTheirAnchoredDistancesOnResize() {
+        for (QSize clientSize : {kDesignClientSize, kMinimumClientSize, QSize(1000, 800)}) {
+            m_calc->resize(clientSize);
+            QCoreApplication::processEvents();
+            const QSize page = m_calc->tsCalc->size();
+            const int dx = page.width() - kTabPageDesignSize.width();
+            const int dy = page.height() - kTabPageDesignSize.height();
+            QCOMPARE(m_calc->btnAdd->geometry(), QRect(16, 16, 105, 25));
+            QCOMPARE(m_calc->btnRemove->geometry(), QRect(128, 16, 105, 25));
+            QCOMPARE(m_calc->planGrid->geometry(), QRect(16, 48, 671 + dx, 369 + dy));
+            QCOMPARE(m_calc->btnSave->geometry(), QRect(586 + dx, 16, 105, 25));
+            QCOMPARE(m_calc->btnLoad->geometry(), QRect(474 + dx, 16, 105, 25));
+            QCOMPARE(m_calc->edFPS->geometry(), QRect(393 + dx, 450 + dy, 74, 21));
+            QCOMPARE(m_calc->edBandwidth->geometry(), QRect(481 + dx, 450 + dy, 93, 21));
+            QCOMPARE(m_calc->edSpace->geometry(), QRect(585 + dx, 450 + dy, 89, 21));
+            QCOMPARE(m_calc->lbTotal->geometry().topLeft(), QPoint(340 + dx, 456 + dy));
+            QCOMPARE(m_calc->lbBanner->geometry(), QRect(16, 428 + dy, 329, 29));
+            QCOMPARE(m_calc->lbLink->geometry().topLeft(), QPoint(16, 456 + dy));
+        }
+        m_calc->resize(100, 100);
+        QCOMPARE(m_calc->size(), kMinimumClientSize);
+    }
+
+    void totalBoxesAreReadOnlyAndPaleBlue() {
+        for (QLineEdit* box : {m_calc->edFPS, m_calc->edBandwidth, m_calc->edSpace}) {
+            QVERIFY(box->isReadOnly());
+            QCOMPARE(box->palette().color(QPalette::Base), QColor(224, 238, 254));
+        }
+    }
+
+    void tabOrderFollowsTheDesign() {
+        QWidget* expected[] = {m_calc->btnAdd,      m_calc->btnRemove, m_calc->edFPS,
+                               m_calc->edBandwidth, m_calc->edSpace,   m_calc->btnSave,
+                               m_calc->btnLoad};
+        QApplication::setActiveWindow(m_calc.get());
+        m_calc->btnAdd->setFocus();
+        for (QWidget* next : std::span(expected).subspan(1)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void acceleratorsPressTheFourButtons() {
+        QTest::keyClick(m_calc.get(), Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(m_calc->planGrid->RowCount(), 2);
+        QCOMPARE(totals(*m_calc), (QStringList{"20", "7.36", "75.8056640625"}));
+        QTest::keyClick(m_calc.get(), Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(m_calc->planGrid->RowCount(), 1);
+        QStringList asked;
+        TFileDialog::setChooserForTests([&](TFileDialog::Kind kind, const QString&) {
+            asked << (kind == TFileDialog::Kind::Save ? "save" : "open");
+            return std::optional<QString>();
+        });
+        QTest::keyClick(m_calc.get(), Qt::Key_S, Qt::AltModifier);
+        QTest::keyClick(m_calc.get(), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(asked, (QStringList{"save", "open"}));
+    }
+
+    void removingTheOnlyRowZeroesTheTotalsAndCountsNothing() {
+        m_calc->btnRemoveClick();
+        QCOMPARE(m_calc->planGrid->RowCount(), 0);
+        QCOMPARE(totals(*m_calc), (QStringList{"0", "0", "0"}));
+        m_calc->btnRemoveClick();
+        QCOMPARE(totals(*m_calc), (QStringList{"0", "0", "0"}));
+        QCOMPARE(RecalcCounter(), 1);
+        m_calc->btnAddClick();
+        QCOMPARE(RecalcCounter(), 2);
+    }
+
+    void savingAfterStartUpWritesTheWorkedExample() {
+        QTemporaryDir dir;
+        TFileDialog::setChooserForTests([&](TFileDialog::Kind, const QString& proposed) {
+            return std::optional<QString>(dir.filePath(proposed));
+        });
+        m_calc->btnSaveClick();
+        QFile file(dir.filePath("myconfig.ip"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.size(), 121);
+        QCOMPARE(bytes.left(36).toHex(),
+                 QByteArray("ffffffff010000001800000000000000ffffffffffffffff000000000000000008000000"));
+        QVERIFY(bytes.endsWith(QByteArray("\x0e\0\0\0" "37.90283203125", 18)));
+        QCOMPARE(m_calc->SaveDialog1.FileName, dir.filePath("myconfig.ip"));
+    }
+
+    void loadReplacesRowsAndRecalculatesTheFirst() {
+        QTemporaryDir dir;
+        TFileDialog::setChooserForTests([&](TFileDialog::Kind, const QString&) {
+            return std::optional<QString>(dir.filePath("plan.ip"));
+        });
+        m_calc->btnAddClick();
+        m_calc->planGrid->SetCellValue(m_calc->planGrid->RowAt(1), 3, 25);
+        m_calc->btnSaveClick();
+        m_calc->btnRemoveClick();
+        const int before = RecalcCounter();
+        m_calc->btnLoadClick();
+        QCOMPARE(m_calc->planGrid->RowCount(), 2);
+        QCOMPARE(rowTexts(*m_calc->planGrid, 0), kDefaultRow);
+        QCOMPARE(m_calc->planGrid->GetCellText(m_calc->planGrid->RowAt(1), 3), QString("25"));
+        QCOMPARE(m_calc->planGrid->FocusedRow(), m_calc->planGrid->RowAt(0));
+        QCOMPARE(RecalcCounter(), before + 1);
+        QCOMPARE(totals(*m_calc), (QStringList{"35", "7.36", "75.8056640625"}));
+    }
+
+    void cancellingTheOpenDialogStillRecalculates() {
+        TFileDialog::setChooserForTests(
+            [](TFileDialog::Kind, const QString&) { return std::optional<QString>(); });
+        m_calc->btnLoadClick();
+        QCOMPARE(RecalcCounter(), 2);
+        QCOMPARE(m_calc->planGrid->RowCount(), 1);
+    }
+
+    void failedLoadsShowTheirMessageAndKeepTheRows_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("messageStart");
+        QTest::newRow("missing") << QByteArray() << false << "Cannot open file \"";
+        QTest::newRow("zero bytes") << QByteArray() << true << "Stream read error.";
+        QTest::newRow("truncated") << QByteArray("\xff\xff\xff\xff\x01\0\0\0\x18\0", 10) << true
+                                   << "Stream read error.";
+    }
+    void failedLoadsShowTheirMessageAndKeepTheRows() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        QFETCH(QString, messageStart);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bad.ip");
+        if (exists) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        TFileDialog::setChooserForTests(
+            [&](TFileDialog::Kind, const QString&) { return std::optional<QString>(path); });
+        m_calc->btnAddClick();
+        const int before = RecalcCounter();
+        m_watchdog->expectBox();
+        m_calc->btnLoadClick();
+        QVERIFY2(m_watchdog->lastBoxText().startsWith(messageStart),
+                 qPrintable(m_watchdog->lastBoxText()));
+        if (!exists)
+            QVERIFY(m_watchdog->lastBoxText().contains(path));
+        QCOMPARE(m_calc->planGrid->RowCount(), 2);
+        QCOMPARE(RecalcCounter(), before);
+    }
+
+    void failedSaveReportsTheCreateMessage() {
+        TFileDialog::setChooserForTests([](TFileDialog::Kind, const QString&) {
+            return std::optional<QString>("/nonexistent-folder/plan.ip");
+        });
+        m_watchdog->expectBox();
+        m_calc->btnSaveClick();
+        QVERIFY2(m_watchdog->lastBoxText().startsWith(
+                     "Cannot create file \"/nonexistent-folder/plan.ip\". "),
+                 qPrintable(m_watchdog->lastBoxText()));
+    }
+
+private:
+    std::unique_ptr<test::FakePlatform> m_platform;
+    std::unique_ptr<test::ModalWatchdog> m_watchdog;
+    std::unique_ptr<TCalc> m_calc;
+};
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TestCalc test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_calc.moc"

@@ -1,0 +1,128 @@
+// Row arithmetic, totals and the catalogue tables, without a window.
+#include "grid/gridrow.h"
+#include "planner/catalogue.h"
+#include "planner/rowmath.h"
+
+#include <QTest>
+
+using namespace vantrel;
+
+namespace {
+
+std::unique_ptr<TGridRow> rowOf(const QList<QByteArray>& texts) {
+    auto row = std::make_unique<TGridRow>();
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        row->setText(i, texts[i]);
+    return row;
+}
+
+} // namespace
+
+class TestRowMath : public QObject {
+    Q_OBJECT
+private slots:
+    void frameSizeTableIsData() {
+        QCOMPARE(frameSizeKB(3, 5), 46);
+        QCOMPARE(frameSizeKB(7, 7), 9217);
+        QCOMPARE(frameSizeKB(3, 7), 770); // not the 901 of the RAW pattern
+        QCOMPARE(frameSizeKB(1, 1), 2);
+        QCOMPARE(frameSizeKB(6, 6), 278);
+        for (int i = 1; i <= 8; ++i) {
+            QCOMPARE(frameSizeKB(i, 8), 0);
+            QCOMPARE(frameSizeKB(8, i), 0);
+        }
+    }
+
+    void cataloguesMatchWithCaseButNotSpaces() {
+        const QStringList resolutions = resolutionTexts();
+        QCOMPARE(resolutions.size(), 8);
+        QCOMPARE(compressionTexts().size(), 8);
+        QCOMPARE(catalogueNumber(resolutions, "640X480 (vga)"), std::optional<int>(3));
+        QCOMPARE(catalogueNumber(resolutions, "352x288 (CIF PAL) "), std::optional<int>(2));
+        QCOMPARE(catalogueNumber(resolutions, "352x288 (CIF PAL)"), std::nullopt);
+        QCOMPARE(catalogueNumber(resolutions, "?"), std::optional<int>(8));
+        QCOMPARE(catalogueNumber(compressionTexts(), "mjpg-medium (20)"), std::optional<int>(5));
+    }
+
+    void newRowHoldsTheCatalogueDefaults() {
+        const NewRowValues v = newRowValues();
+        QCOMPARE(v.resolution, QString("640x480 (VGA)"));
+        QCOMPARE(v.compression, QString("MJPG-Medium (20)"));
+        QCOMPARE(v.frameSize, 46);
+        QCOMPARE(v.fps, 10);
+        QCOMPARE(v.days, 1);
+        QCOMPARE(v.cameras, 1);
+    }
+
+    void workedExamples_data() {
+        QTest::addColumn<double>("frame");
+        QTest::addColumn<double>("fps");
+        QTest::addColumn<double>("days");
+        QTest::addColumn<double>("cameras");
+        QTest::addColumn<double>("bandwidth");
+        QTest::addColumn<double>("disk");
+        QTest::newRow("default row") << 46.0 << 10.0 << 1.0 << 1.0 << 3.68 << 37.90283203125;
+        QTest::newRow("3 MP raw") << 9217.0 << 10.0 << 1.0 << 1.0 << 737.36 << 7594.573974609375;
+        QTest::newRow("typed 12") << 12.0 << 15.0 << 7.0 << 4.0 << 5.76 << 415.283203125;
+        QTest::newRow("zero") << 0.0 << 10.0 << 1.0 << 1.0 << 0.0 << 0.0;
+    }
+    void workedExamples() {
+        QFETCH(double, frame);
+        QFETCH(double, fps);
+        QFETCH(double, days);
+        QFETCH(double, cameras);
+        QFETCH(double, bandwidth);
+        QFETCH(double, disk);
+        QCOMPARE(bandwidthMbits(frame, fps, cameras), bandwidth);
+        QCOMPARE(diskSpaceGB(frame, fps, days, cameras), disk);
+    }
+
+    // 9217 KB x 100 FPS x 30 days x 400 cameras passes the fixed-point range:
+    // the result must still be current, not left stale.
+    void productsBeyondTheFixedPointRangeStillGiveAResult() {
+        const double disk = diskSpaceGB(9217, 100, 30, 400);
+        QCOMPARE(disk, 9217.0 * 100 * 30 * 400 * 86400 / 1048576);
+        QVERIFY(disk > 9e8);
+        // Just inside the range the four-decimal rounding still applies.
+        QCOMPARE(fixedPointQuotient(922337203685477.0, 1), 922337203685477.0);
+    }
+
+    void totalsSumTopLevelRows() {
+        TGridRowList rows;
+        rows.push_back(rowOf({"a", "b", "46", "10", "1", "1", "3.68", "37.90283203125"}));
+        rows.push_back(rowOf({"a", "b", "12", "15", "7", "4", "5.76", "415.283203125"}));
+        rows.push_back(rowOf({"a", "b", "1", "x", "1", "3", "abc", ""})); // non-numbers count 0
+        rows.push_back(rowOf({}));
+        rows[0]->subRows().push_back(rowOf({"", "", "", "99", "", "99", "99", "99"}));
+        const Totals t = computeTotals(rows, u'.');
+        QCOMPARE(t.fps, qint64(10 + 60));
+        QCOMPARE(t.bandwidth, 3.68 + 5.76);
+        QCOMPARE(t.diskSpace, 37.90283203125 + 415.283203125);
+    }
+
+    void totalsUseTheLocaleSeparator() {
+        TGridRowList rows;
+        rows.push_back(rowOf({"", "", "", "", "", "", "3,5", "1.5"}));
+        const Totals t = computeTotals(rows, u',');
+        QCOMPARE(t.bandwidth, 3.5);
+        QCOMPARE(t.diskSpace, 0.0); // a full stop is no separator here
+    }
+
+    void totalFpsDoesNotWrap() {
+        TGridRowList rows;
+        for (int i = 0; i < 3; ++i)
+            rows.push_back(rowOf({"", "", "", "100000", "", "10000"}));
+        QCOMPARE(computeTotals(rows, u'.').fps, qint64(3) * 100000 * 10000);
+    }
+
+    void cellNumbersUseTheLocale() {
+        const QLocale german(QLocale::German);
+        QCOMPARE(cellNumber("3,68", german), std::optional<double>(3.68));
+        QCOMPARE(cellNumber("46", german), std::optional<double>(46));
+        QCOMPARE(cellNumber("", german), std::nullopt);
+        QCOMPARE(cellNumber("?", QLocale::c()), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRowMath)
+#include "tst_rowmath.moc"
