@@ -71,8 +71,12 @@ TAboutPage::TAboutPage(QWidget* parent) : QWidget(parent) {
     resize(kDesignSize);
 }
 
+void completeVersionLabel(QLabel* label, const QString& version) {
+    label->setText(label->text() + QLatin1Char(' ') + version);
+}
+
 void completeVersionLabel(QLabel* label) {
-    label->setText(label->text() + QLatin1Char(' ') + GetVersionString());
+    completeVersionLabel(label, GetVersionString());
 }
 
 } // namespace vantrel

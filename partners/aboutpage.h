@@ -22,7 +22,9 @@ public:
     QLabel* lbContainsLinks;
 };
 
-// The version label's caption followed by one space and the version.
+// The version label's caption followed by one space and the version (the
+// running executable's unless given).
 void completeVersionLabel(QLabel* label);
+void completeVersionLabel(QLabel* label, const QString& version);
 
 } // namespace vantrel

@@ -1,0 +1,154 @@
+// The banner labels with their link, and the About page.
+#include "partners/aboutpage.h"
+#include "partners/adrotation.h"
+#include "partners/fileversion.h"
+#include "partners/partnerbanner.h"
+#include "partners/programicon.h"
+#include "tests/support/fakeplatform.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTest>
+
+using namespace vantrel;
+using vantrel::test::FakePlatform;
+
+namespace {
+bool handCursorShown() {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor && cursor->shape() == Qt::PointingHandCursor;
+}
+} // namespace
+
+class TestPartnerWidgets : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void firstPickFillsLabels();
+    void rotationFillsLabels();
+    void clickOpensShownAddress();
+    void handCursorOverLink();
+    void aboutPageFollowsResize();
+    void versionLabel_data();
+    void versionLabel();
+    void iconIsDrawn();
+
+private:
+    FakePlatform m_platform;
+    TAdverts m_ads;
+    QWidget* m_page = nullptr;
+    QLabel* m_banner = nullptr;
+    QLabel* m_link = nullptr;
+    TPartnerBanner* m_bannerCtl = nullptr;
+};
+
+void TestPartnerWidgets::init() {
+    m_ads.reset();
+    m_page = new QWidget;
+    m_banner = new QLabel(QStringLiteral("lbBanner"), m_page);
+    m_link = new QLabel(QStringLiteral("lbLink"), m_page);
+    m_link->setGeometry(16, 40, 237, 13);
+    m_bannerCtl = new TPartnerBanner(m_banner, m_link, m_ads, m_page);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page));
+}
+
+void TestPartnerWidgets::cleanup() {
+    delete m_page;
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestPartnerWidgets::firstPickFillsLabels() {
+    m_platform.biasMinutes = -60; // English at UTC+1: the frame-size note
+    m_bannerCtl->showFirstAd();
+    QCOMPARE(m_banner->text(), builtInAd(1).Banner);
+    QCOMPARE(m_link->text(), builtInAd(1).LinkCaption);
+}
+
+void TestPartnerWidgets::rotationFillsLabels() {
+    m_bannerCtl->showFirstAd();
+    m_ads.setLastAdTick(m_platform.tick);
+    m_bannerCtl->ChangeAd(5); // within the interval: nothing moves
+    QCOMPARE(m_link->text(), builtInAd(1).LinkCaption);
+    for (int n = 0; n < 20 && m_ads.CurrentAd() == 1; ++n) {
+        m_platform.tick += 10000;
+        m_bannerCtl->ChangeAd(6 + n);
+    }
+    const AdRec* shown = m_ads.current();
+    QVERIFY(shown && m_ads.CurrentAd() > 2);
+    QCOMPARE(m_link->text(), shown->LinkCaption);
+    QVERIFY(m_banner->text() == shown->Banner || m_banner->text() == shown->AltBanner);
+}
+
+void TestPartnerWidgets::clickOpensShownAddress() {
+    QTest::mouseClick(m_link, Qt::LeftButton);
+    QVERIFY(m_platform.openedUrls.isEmpty()); // nothing on show yet
+    m_bannerCtl->showFirstAd();
+    QTest::mouseClick(m_link, Qt::RightButton);
+    QTest::mouseClick(m_link, Qt::LeftButton);
+    QCOMPARE(m_platform.openedUrls, QStringList{builtInAd(1).LinkTarget});
+    QVERIFY(builtInAd(1).LinkTarget.startsWith(QLatin1String("https://")));
+}
+
+void TestPartnerWidgets::handCursorOverLink() {
+    QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+    QCoreApplication::sendEvent(m_link, &enter);
+    QCoreApplication::sendEvent(m_link, &enter);
+    QVERIFY(handCursorShown());
+    QCoreApplication::sendEvent(m_link, &leave);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCoreApplication::sendEvent(m_link, &enter);
+    m_link->hide(); // hidden under the mouse: the cursor must not stay
+    QVERIFY(!QGuiApplication::overrideCursor());
+    m_link->show();
+    QCoreApplication::sendEvent(m_link, &enter);
+    QVERIFY(handCursorShown()); // cleanup() checks that tearing down restores it
+}
+
+void TestPartnerWidgets::aboutPageFollowsResize() {
+    TAboutPage page;
+    page.resize(804, 578);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QCOMPARE(page.Bevel1->geometry(), QRect(24, 72, 743, 493));
+    QCOMPARE(page.lbContainsLinks->geometry(), QRect(32, 524, 369, 41));
+    QCOMPARE(page.Image1->geometry(), QRect(24, 16, 41, 49));
+    QCOMPARE(page.lbName->pos(), QPoint(80, 16));
+    QCOMPARE(page.lbVersion->pos(), QPoint(80, 48));
+    QCOMPARE(page.findChild<QFrame*>(QStringLiteral("Bevel1")), page.Bevel1);
+}
+
+void TestPartnerWidgets::versionLabel_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("expected");
+    const QString own = GetVersionString();
+    QTest::newRow("English") << "version:" << own << "version: " VANTREL_EXPECTED_VERSION;
+    QTest::newRow("Russian") << QStringLiteral("версия") << own
+                             << QStringLiteral("версия " VANTREL_EXPECTED_VERSION);
+    QTest::newRow("no version information")
+        << "version:" << readFileVersionString(QStringLiteral("/dev/null")) << "version: ";
+}
+
+void TestPartnerWidgets::versionLabel() {
+    QFETCH(QString, caption);
+    QFETCH(QString, version);
+    QFETCH(QString, expected);
+    TAboutPage page;
+    QCOMPARE(page.lbVersion->text(), QStringLiteral("version:"));
+    page.lbVersion->setText(caption);
+    completeVersionLabel(page.lbVersion, version);
+    QCOMPARE(page.lbVersion->text(), expected);
+}
+
+void TestPartnerWidgets::iconIsDrawn() {
+    const QImage image = programPixmap().toImage();
+    QCOMPARE(image.size(), QSize(32, 32));
+    QVERIFY(qAlpha(image.pixel(16, 16)) > 0);
+    QVERIFY(!programIcon().isNull());
+}
+
+QTEST_MAIN(TestPartnerWidgets)
+#include "tst_partnerwidgets.moc"
