@@ -1,0 +1,39 @@
+// Translating the main window's captions.
+#include "app/captions/captions.h"
+
+#include "app/captions/captiontable.h"
+#include "grid/gridcolumn.h"
+#include "platform/tabsheet.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
+namespace vantrel {
+
+int SystemLanguage = 0;
+
+void applyCaption(QObject* component, const QString& caption) {
+    if (auto* label = qobject_cast<QLabel*>(component))
+        label->setText(caption);
+    if (auto* button = qobject_cast<QAbstractButton*>(component))
+        button->setText(caption);
+    if (auto* column = qobject_cast<TGridColumn*>(component))
+        column->setCaption(caption);
+    if (auto* page = qobject_cast<TTabSheet*>(component))
+        page->setCaption(caption);
+}
+
+void LocalizeCaptions(QWidget* window) {
+    if (SystemLanguage != kRussianLanguage || !window)
+        return;
+    // Every entry is compared, so a repeated key would leave the last one.
+    const QString suffix = QStringLiteral(".Caption");
+    for (QObject* component : window->findChildren<QObject*>()) {
+        const QString key = component->objectName() + suffix;
+        for (const CaptionEntry& entry : captionTable())
+            if (key == entry.key)
+                applyCaption(component, entry.caption);
+    }
+}
+
+} // namespace vantrel

@@ -1,0 +1,20 @@
+// The caption translation table: a control's name with ".Caption", and the
+// Russian text it shows.
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace vantrel {
+
+struct CaptionEntry {
+    QString key;
+    QString caption;
+};
+
+inline constexpr int kCaptionCount = 30;
+
+// Searched from the first entry to the last.
+const std::array<CaptionEntry, kCaptionCount>& captionTable();
+
+} // namespace vantrel

@@ -1,0 +1,80 @@
+// The desktop platform's pure answers: language identifiers, day numbers and
+// the standard-time bias of named zones.
+#include "platform/desktopplatform.h"
+
+#include <QTest>
+
+using namespace vantrel;
+
+class TestDesktopPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void primaryLanguages_data();
+    void primaryLanguages();
+    void dayNumbers_data();
+    void dayNumbers();
+    void standardBias_data();
+    void standardBias();
+};
+
+void TestDesktopPlatform::primaryLanguages_data() {
+    QTest::addColumn<QLocale::Language>("language");
+    QTest::addColumn<int>("id");
+    QTest::newRow("Russian") << QLocale::Russian << 25;
+    QTest::newRow("English") << QLocale::English << 9;
+    QTest::newRow("German") << QLocale::German << 7;
+    QTest::newRow("Ukrainian") << QLocale::Ukrainian << 0x22;
+    QTest::newRow("Serbian shares Croatian's") << QLocale::Serbian << 0x1A;
+    QTest::newRow("C locale") << QLocale::C << 0;
+    QTest::newRow("unlisted") << QLocale::Esperanto << 0;
+}
+
+void TestDesktopPlatform::primaryLanguages() {
+    QFETCH(QLocale::Language, language);
+    QFETCH(int, id);
+    QCOMPARE(int(primaryLanguageId(language)), id);
+}
+
+void TestDesktopPlatform::dayNumbers_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("day");
+    QTest::newRow("origin") << QDate(1899, 12, 30) << 0;
+    QTest::newRow("after 1900's February") << QDate(1900, 3, 1) << 61;
+    QTest::newRow("rotation start") << QDate(2007, 12, 7) << 39423;
+    QTest::newRow("day before it") << QDate(2007, 12, 6) << 39422;
+    QTest::newRow("leap day") << QDate(2024, 2, 29) << 45351;
+}
+
+void TestDesktopPlatform::dayNumbers() {
+    QFETCH(QDate, date);
+    QFETCH(int, day);
+    QCOMPARE(dayNumberOf(date.year(), date.month(), date.day()), day);
+}
+
+void TestDesktopPlatform::standardBias_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<int>("bias");
+    QTest::newRow("Moscow") << QByteArray("Europe/Moscow") << -180;
+    QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata") << -330;
+    QTest::newRow("St John's, half an hour") << QByteArray("America/St_Johns") << 210;
+    QTest::newRow("Berlin") << QByteArray("Europe/Berlin") << -60;
+    QTest::newRow("Kiritimati") << QByteArray("Pacific/Kiritimati") << -840;
+    QTest::newRow("UTC") << QByteArray("UTC") << 0;
+}
+
+void TestDesktopPlatform::standardBias() {
+    QFETCH(QByteArray, zone);
+    QFETCH(int, bias);
+    const bool wasSet = qEnvironmentVariableIsSet("TZ");
+    const QByteArray saved = qgetenv("TZ");
+    qputenv("TZ", zone);
+    const int got = DesktopPlatform().timeZoneBiasMinutes();
+    if (wasSet)
+        qputenv("TZ", saved);
+    else
+        qunsetenv("TZ");
+    QCOMPARE(got, bias);
+}
+
+QTEST_GUILESS_MAIN(TestDesktopPlatform)
+#include "tst_desktopplatform.moc"
