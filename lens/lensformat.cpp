@@ -1,0 +1,106 @@
+#include "lens/lensformat.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace vantrel::lens {
+
+namespace {
+
+constexpr int kSignificantDigits = 18;
+
+// The 18 significant digits of |value| and the decimal exponent of the first.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+Decimal significantDigits(long double magnitude) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", kSignificantDigits - 1, magnitude);
+    Decimal d;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (*p != '.')
+            d.digits += *p;
+    d.exponent = std::atoi(p + 1);
+    return d;
+}
+
+// Ten times the value, rounded half away from zero, as decimal digits.
+std::string tenthsOf(const Decimal& d) {
+    const int kept = d.exponent + 2; // digits left of the hundredths
+    std::string tenths;
+    char next = '0';
+    if (kept <= 0) {
+        next = kept == 0 ? d.digits[0] : '0';
+    } else if (kept >= int(d.digits.size())) {
+        tenths = d.digits + std::string(std::size_t(kept) - d.digits.size(), '0');
+    } else {
+        tenths = d.digits.substr(0, std::size_t(kept));
+        next = d.digits[std::size_t(kept)];
+    }
+    if (next >= '5') {
+        int k = int(tenths.size()) - 1;
+        while (k >= 0 && tenths[std::size_t(k)] == '9')
+            tenths[std::size_t(k--)] = '0';
+        if (k < 0)
+            tenths.insert(tenths.begin(), '1');
+        else
+            ++tenths[std::size_t(k)];
+    }
+    const std::size_t firstNonZero = tenths.find_first_not_of('0');
+    tenths.erase(0, firstNonZero == std::string::npos ? tenths.size() : firstNonZero);
+    return tenths;
+}
+
+// Compares the 18-digit value with 10^exponent * mantissa for mantissa 1 or 5.
+bool below(const Decimal& d, int exponent, char mantissa) {
+    if (d.exponent != exponent)
+        return d.exponent < exponent;
+    return d.digits[0] < mantissa;
+}
+
+} // namespace
+
+QString formatOneDecimal(long double value, QChar separator) {
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    if (value == 0)
+        return QString();
+    const Decimal d = significantDigits(std::fabs(value));
+    if (below(d, -2, '1'))
+        return QString();
+    if (below(d, -2, '5'))
+        return QString(separator) + u'0';
+    std::string tenths = tenthsOf(d);
+    if (tenths.empty())
+        tenths = "0";
+    QString out;
+    if (value < 0)
+        out += u'-';
+    out += QString::fromLatin1(tenths.data(), qsizetype(tenths.size()) - 1);
+    const char decimal = tenths.back();
+    if (decimal != '0') {
+        out += separator;
+        out += QChar(u'0' + (decimal - '0'));
+    }
+    return out;
+}
+
+std::optional<qint64> roundToWhole(long double value) {
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const long double whole = std::nearbyintl(value);
+    // 2^63 is exact in long double; the range is checked before converting.
+    constexpr long double kLimit = 9223372036854775808.0L;
+    if (whole >= kLimit || whole < -kLimit)
+        return std::nullopt;
+    return static_cast<qint64>(whole);
+}
+
+} // namespace vantrel::lens

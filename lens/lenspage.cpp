@@ -1,0 +1,349 @@
+#include "lens/lenspage.h"
+
+#include "lens/fieldcolours.h"
+#include "lens/lensformat.h"
+#include "lens/lensformulas.h"
+#include "lens/lensitems.h"
+#include "lens/lensreaders.h"
+#include "lens/paintbox.h"
+#include "lens/paintercanvas.h"
+#include "lens/shape.h"
+#include "lens/spinedit.h"
+#include "platform/platform.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScopeGuard>
+
+namespace vantrel::lens {
+
+namespace {
+
+const Anchors kTopRight = Anchors(int(Anchor::Top) | int(Anchor::Right));
+
+} // namespace
+
+TLensPage::TLensPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("lensPage"));
+    resize(kDesignSize);
+    m_layout = new AnchorLayout(this, kDesignSize);
+    createControls();
+    placeControls();
+    setTabOrder();
+    connectHandlers();
+}
+
+void TLensPage::createControls() {
+    // Paint boxes and bars lie under the fields, as drawn controls do.
+    pb = new TPaintBox(this);
+    pb->setObjectName(QStringLiteral("pb"));
+    PaintBox2 = new TPaintBox(this);
+    PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
+    Shape1 = new TShape(QColor(0, 128, 0), this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape2 = new TShape(QColor(0, 255, 0), this);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+
+    lbCamHeight = addLabel("lbCamHeight", tr("Camera height:"), {16, 40}, kLeftTop);
+    lbCamAngle = addLabel("lbCamAngle", tr("Camera Angle:"), {16, 80}, kLeftTop);
+    lbCCD = addLabel("lbCCD", tr("Camera sensor size:"), {16, 136}, kLeftTop);
+    lbAngle = addLabel("lbAngle", tr("Angle (degree):"), {16, 184}, kLeftTop);
+    lbFocalLen = addLabel("lbFocalLen", tr("Focal Length (mm):"), {16, 232}, kLeftTop);
+    lbScale = addLabel("lbScale", tr("Scale"), {16, 296}, kLeftTop);
+    // Right-aligned: the caption grows to the left, away from its box.
+    lbObjDistance = addLabel("lbObjDistance", tr("Distance"), {282, 14}, kLeftTop, true, 42);
+    lbObjHeight = addLabel("lbObjHeight", tr("Object Height:"), {522, 64}, kTopRight);
+    lbWidth = addLabel("lbWidth", tr("Width"), {522, 176}, kTopRight);
+
+    cbMatrix = addCombo("cbMatrix", sensorFormatItems(), QString(), false);
+    seAngle = new TSpinEdit(this);
+    seAngle->setObjectName(QStringLiteral("seAngle"));
+    seAngle->setRange(kMinAngle, kMaxAngle);
+    seAngle->setText(QStringLiteral("28"));
+    edFocalLen = new QLineEdit(QStringLiteral("6"), this);
+    edFocalLen->setObjectName(QStringLiteral("edFocalLen"));
+    cbCamHeight = addCombo("cbCamHeight", camHeightItems(), QStringLiteral("7"), true);
+    seTilt = new TSpinEdit(this);
+    seTilt->setObjectName(QStringLiteral("seTilt"));
+    seTilt->setRange(0, 0);
+    seTilt->setText(QStringLiteral("15"));
+    seTilt->setEnabled(false);
+    cbScale = addCombo("cbScale", scaleItems(), QStringLiteral("1"), true);
+    cbObjDistance = addCombo("cbObjDistance", distanceItems(), QStringLiteral("20"), true);
+    cbObjHeight = addCombo("cbObjHeight", objHeightItems(), QStringLiteral("2"), true);
+    cbWidth = addCombo("cbWidth", widthItems(), QStringLiteral("10"), true);
+}
+
+QLabel* TLensPage::addLabel(const char* name, const QString& text, QPoint anchorPoint,
+                            Anchors anchors, bool alignRight, int minimumWidth) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    if (alignRight)
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // The design rectangle starts empty at its anchor point; fitLabels sizes it.
+    m_labels.push_back({label, QRect(anchorPoint, QSize(0, 0)), anchors, alignRight, minimumWidth});
+    return label;
+}
+
+QComboBox* TLensPage::addCombo(const char* name, const QStringList& items, const QString& text,
+                               bool editable) {
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->addItems(items);
+    if (editable) {
+        combo->setEditable(true);
+        // Typed text is the field's value: no completion, never added to the list.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        const int index = combo->findText(text);
+        combo->setCurrentIndex(index);
+        if (index < 0)
+            combo->setEditText(text);
+    }
+    return combo;
+}
+
+void TLensPage::placeControls() {
+    m_layout->place(pb, {160, 40, 339, 369}, kAllSides);
+    m_layout->place(PaintBox2, {520, 232, 161, 97}, kLeftTop);
+    m_layout->place(Shape1, {514, 80, 3, 21}, kTopRight);
+    m_layout->place(Shape2, {514, 192, 3, 21}, kTopRight);
+    m_layout->place(cbMatrix, {16, 152, 105, 21});
+    m_layout->place(seAngle, {16, 200, 105, 22});
+    m_layout->place(edFocalLen, {16, 248, 105, 21});
+    m_layout->place(cbCamHeight, {16, 56, 105, 21});
+    m_layout->place(seTilt, {16, 96, 105, 22});
+    m_layout->place(cbScale, {16, 312, 105, 21});
+    m_layout->place(cbObjDistance, {288, 10, 65, 21});
+    m_layout->place(cbObjHeight, {522, 80, 89, 21}, kTopRight);
+    m_layout->place(cbWidth, {522, 192, 89, 21}, kTopRight);
+    fitLabels();
+}
+
+void TLensPage::setTabOrder() {
+    const QWidget* order[] = {cbMatrix, seAngle,     edFocalLen, cbScale,    cbObjDistance,
+                              cbWidth,  cbCamHeight, seTilt,     cbObjHeight};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
+
+void TLensPage::connectUserChange(QComboBox* combo, void (TLensPage::*handler)()) {
+    connect(combo, &QComboBox::textActivated, this, [this, handler] { (this->*handler)(); });
+    if (QLineEdit* edit = combo->lineEdit())
+        connect(edit, &QLineEdit::textEdited, this, [this, handler] { (this->*handler)(); });
+}
+
+void TLensPage::connectHandlers() {
+    connect(seAngle, &TSpinEdit::textChanged, this, [this] { seAngleChange(); });
+    connect(seTilt, &TSpinEdit::textChanged, this, [this] { seTiltChange(); });
+    connectUserChange(cbMatrix, &TLensPage::cbMatrixChange);
+    connectUserChange(cbScale, &TLensPage::cbScaleChange);
+    connectUserChange(cbObjDistance, &TLensPage::cbObjDistanceChange);
+    connectUserChange(cbWidth, &TLensPage::cbWidthChange);
+    connectUserChange(cbCamHeight, &TLensPage::cbCamHeightChange);
+    connectUserChange(cbObjHeight, &TLensPage::cbObjHeightChange);
+    connect(pb, &TPaintBox::paint, this, &TLensPage::onBoxPaint);
+    connect(PaintBox2, &TPaintBox::paint, this, &TLensPage::onBoxPaint);
+}
+
+void TLensPage::fitLabels() {
+    bool moved = false;
+    for (FittedLabel& f : m_labels) {
+        const QSize hint = f.label->sizeHint();
+        const int width = std::max(hint.width(), f.minimumWidth);
+        const int left =
+            f.alignRight ? f.design.left() + f.design.width() - width : f.design.left();
+        const QRect design(left, f.design.top(), width, hint.height());
+        if (design == f.design && m_layout->indexOf(f.label) >= 0)
+            continue;
+        m_layout->removeWidget(f.label);
+        m_layout->place(f.label, design, f.anchors);
+        f.design = design;
+        moved = true;
+    }
+    if (moved)
+        m_layout->setGeometry(rect());
+}
+
+bool TLensPage::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Polish:
+    case QEvent::Show:
+    case QEvent::LayoutRequest:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+        fitLabels();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+void TLensPage::selectDefaultSensor() {
+    cbMatrix->setCurrentIndex(4);
+}
+
+qint32 TLensPage::angle() const {
+    return seAngle->value();
+}
+
+QChar TLensPage::separator() const {
+    return platform().decimalSeparator();
+}
+
+// --- change handlers ---
+
+void TLensPage::seAngleChange() {
+    // At angle 0 there is no focal length; the field keeps its last one.
+    if (angle() != 0) {
+        if (CalcFocalLength())
+            setFieldColour(edFocalLen, FieldColour::Computed);
+    } else {
+        setFieldColour(edFocalLen, FieldColour::InvalidAngle);
+    }
+    CalcSceneWidth();
+}
+
+void TLensPage::cbMatrixChange() {
+    if (angle() != 0)
+        CalcFocalLength();
+}
+
+void TLensPage::cbObjDistanceChange() {
+    CalcSceneWidth();
+    repaintDiagram();
+    setFieldColour(cbWidth, FieldColour::Computed);
+}
+
+void TLensPage::cbScaleChange() {
+    if (angle() != 0)
+        CalcFocalLength();
+    CalcSceneWidth();
+    repaintDiagram();
+}
+
+void TLensPage::cbWidthChange() {
+    CalcAngleFromWidth();
+}
+
+void TLensPage::seTiltChange() {
+    repaintDiagram();
+}
+
+void TLensPage::cbCamHeightChange() {
+    repaintDiagram();
+}
+
+void TLensPage::cbObjHeightChange() {
+    repaintDiagram();
+    CalcCameraTilt();
+}
+
+// --- calculations ---
+
+bool TLensPage::CalcFocalLength() {
+    const std::optional<double> sensor = sensorWidthMm(cbMatrix->currentIndex());
+    const std::optional<double> focal = sensor ? focalLengthMm(angle(), *sensor) : std::nullopt;
+    if (!focal)
+        return false;
+    edFocalLen->setText(formatOneDecimal(*focal, separator()));
+    return true;
+}
+
+void TLensPage::CalcSceneWidth() {
+    const qint32 distance = readWhole(cbObjDistance->currentText(), fallback::kSceneWidthDistance);
+    cbWidth->setEditText(formatOneDecimal(sceneWidth(angle(), distance), separator()));
+    setFieldColour(cbWidth, FieldColour::Computed);
+    setFieldColour(seAngle, FieldColour::Input);
+    repaintDiagram();
+}
+
+void TLensPage::CalcAngleFromWidth() {
+    const QChar sep = separator();
+    const double distance =
+        readDecimalOr(cbObjDistance->currentText(), sep, fallback::kAngleDistance);
+    const double width = readDecimalOr(cbWidth->currentText(), sep, fallback::kAngleWidth);
+    // A changed angle runs the angle handler inside this write.
+    seAngle->setValue(angleFromWidth(angle(), distance, width));
+    setFieldColour(seAngle, FieldColour::Computed);
+    setFieldColour(cbWidth, FieldColour::Input);
+    repaintDiagram();
+}
+
+void TLensPage::CalcCameraTilt() {
+    const QChar sep = separator();
+    const double camHeight =
+        readDecimalOr(cbCamHeight->currentText(), sep, fallback::kTiltCamHeight);
+    const double objHeight =
+        readDecimalOr(cbObjHeight->currentText(), sep, fallback::kTiltObjHeight);
+    const double distance =
+        readDecimalOr(cbObjDistance->currentText(), sep, fallback::kTiltDistance);
+    seTilt->setText(QString::number(cameraTiltDegrees(camHeight, objHeight, distance)));
+    // The diagram writes its own tilt over this one.
+    repaintDiagram();
+}
+
+// --- the diagram ---
+
+void TLensPage::repaintDiagram() {
+    pbPaint(pb);
+}
+
+void TLensPage::pbPaint(QObject*) {
+    if (m_canvas) {
+        // Asked for while pb is being painted: draw over it at once.
+        paintDiagramOn(*m_canvas);
+        return;
+    }
+    if (!m_inOtherBoxPaint) {
+        m_pbPainted = false;
+        pb->repaint();
+        if (m_pbPainted)
+            return;
+    }
+    // pb cannot be painted now (hidden, not yet on screen, or another box is
+    // painting); the picture follows with its next paint, and the tilt that a
+    // paint writes is kept in step now.
+    NullCanvas none;
+    paintDiagramOn(none);
+}
+
+void TLensPage::onBoxPaint(TPaintBox* box) {
+    if (box != pb) {
+        m_inOtherBoxPaint = true;
+        const auto restore = qScopeGuard([this] { m_inOtherBoxPaint = false; });
+        pbPaint(box);
+        return;
+    }
+    m_pbPainted = true;
+    QPainter painter(pb);
+    PainterCanvas canvas(painter, pb->size(), pb->palette().color(QPalette::Window),
+                         pb->palette().color(QPalette::WindowText));
+    paintDiagramOn(canvas);
+}
+
+void TLensPage::paintDiagramOn(DiagramCanvas& canvas) {
+    DiagramCanvas* const outer = m_canvas;
+    m_canvas = &canvas;
+    const auto restore = qScopeGuard([this, outer] { m_canvas = outer; });
+    drawDiagram(canvas, diagramFields(), pb->size(),
+                [this](const QString& tilt) { seTilt->setText(tilt); });
+}
+
+DiagramFields TLensPage::diagramFields() const {
+    DiagramFields f;
+    f.camHeight = cbCamHeight->currentText();
+    f.scale = cbScale->currentText();
+    f.distance = cbObjDistance->currentText();
+    f.objHeight = cbObjHeight->currentText();
+    f.width = cbWidth->currentText();
+    f.angle = angle();
+    f.separator = separator();
+    return f;
+}
+
+} // namespace vantrel::lens

@@ -1,0 +1,119 @@
+// The lens and angle tab: sensor format, angle, focal length, distance, scene
+// width, heights and scale, the handlers that recompute them from one another,
+// and the field-of-view diagram that also works out the camera's tilt.
+#pragma once
+
+#include "lens/diagram.h"
+#include "platform/anchors.h"
+
+#include <QWidget>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace vantrel::lens {
+
+class TPaintBox;
+class TShape;
+class TSpinEdit;
+
+class TLensPage : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize kDesignSize{704, 478};
+
+    explicit TLensPage(QWidget* parent = nullptr);
+
+    // Start-up: selects the 1/4 inch format; runs no handler, computes nothing.
+    void selectDefaultSensor();
+
+    // Change handlers. Spin fields run theirs on every change of their text;
+    // combo boxes only when the user types or picks.
+    void cbMatrixChange();
+    void seAngleChange();
+    void cbScaleChange();
+    void cbObjDistanceChange();
+    void cbWidthChange();
+    void cbCamHeightChange();
+    void seTiltChange();
+    void cbObjHeightChange();
+    // The paint handler of both paint boxes; it always draws on pb.
+    void pbPaint(QObject* sender);
+
+    // The calculations behind the fields. CalcFocalLength reports whether it
+    // could write a value; when it cannot, the field keeps its text.
+    bool CalcFocalLength();
+    void CalcSceneWidth();
+    void CalcCameraTilt();
+    void CalcAngleFromWidth();
+
+    // The controls, named as the window's captions and handlers know them.
+    QLabel* lbCCD = nullptr;
+    QComboBox* cbMatrix = nullptr;
+    QLabel* lbAngle = nullptr;
+    TSpinEdit* seAngle = nullptr;
+    QLabel* lbFocalLen = nullptr;
+    QLineEdit* edFocalLen = nullptr;
+    QLabel* lbCamHeight = nullptr;
+    QComboBox* cbCamHeight = nullptr;
+    QLabel* lbCamAngle = nullptr;
+    TSpinEdit* seTilt = nullptr;
+    QLabel* lbScale = nullptr;
+    QComboBox* cbScale = nullptr;
+    QLabel* lbObjDistance = nullptr;
+    QComboBox* cbObjDistance = nullptr;
+    QLabel* lbObjHeight = nullptr;
+    TShape* Shape1 = nullptr;
+    QComboBox* cbObjHeight = nullptr;
+    QLabel* lbWidth = nullptr;
+    TShape* Shape2 = nullptr;
+    QComboBox* cbWidth = nullptr;
+    TPaintBox* pb = nullptr;
+    TPaintBox* PaintBox2 = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    // A label sized to its text: it keeps its left edge, or its right edge
+    // when its text is aligned right, as captions change.
+    struct FittedLabel {
+        QLabel* label;
+        QRect design;
+        Anchors anchors;
+        bool alignRight;
+        int minimumWidth;
+    };
+
+    void createControls();
+    void placeControls();
+    void setTabOrder();
+    void connectHandlers();
+    QLabel* addLabel(const char* name, const QString& text, QPoint topLeft, Anchors anchors,
+                     bool alignRight = false, int minimumWidth = 0);
+    QComboBox* addCombo(const char* name, const QStringList& items, const QString& text,
+                        bool editable);
+    void connectUserChange(QComboBox* combo, void (TLensPage::*handler)());
+    void fitLabels();
+
+    // "Repaint": draws the diagram at once, before the caller goes on.
+    void repaintDiagram();
+    void paintDiagramOn(DiagramCanvas& canvas);
+    void onBoxPaint(TPaintBox* box);
+    DiagramFields diagramFields() const;
+    qint32 angle() const;
+    QChar separator() const;
+
+    AnchorLayout* m_layout = nullptr;
+    std::vector<FittedLabel> m_labels;
+    // The surface of the paint in progress; a paint asked for meanwhile
+    // draws on it at once.
+    DiagramCanvas* m_canvas = nullptr;
+    // Inside a paint event of a box other than pb, where pb cannot be painted.
+    bool m_inOtherBoxPaint = false;
+    bool m_pbPainted = false;
+};
+
+} // namespace vantrel::lens

@@ -1,0 +1,36 @@
+// Draws the diagram's steps with a QPainter on any paint device, clipping
+// lines to the area so that far-off coordinates never reach the rasteriser.
+#pragma once
+
+#include "lens/diagram.h"
+
+#include <QColor>
+#include <QPen>
+#include <QRect>
+
+class QPainter;
+
+namespace vantrel::lens {
+
+QColor penColour(DiagramPen pen);
+
+class PainterCanvas : public DiagramCanvas {
+public:
+    // area: the surface's size in pixels; background and text: the colours of
+    // the labels.
+    PainterCanvas(QPainter& painter, QSize area, const QColor& background, const QColor& text);
+
+    void setPen(DiagramPen pen, int width) override;
+    void moveTo(QPoint point) override;
+    void lineTo(QPoint point) override;
+    void textOut(QPoint topLeft, const QString& text) override;
+
+private:
+    QPainter& m_painter;
+    QRectF m_clip;
+    QColor m_background;
+    QColor m_text;
+    QPoint m_position;
+};
+
+} // namespace vantrel::lens
