@@ -6,14 +6,18 @@
 #include "grid/gridrow.h"
 #include "grid/rowstream.h"
 
+#include <QPointer>
 #include <QTableView>
 #include <QVariant>
+#include <vector>
 
 class QIODevice;
 
 namespace vantrel {
 
 class TGridModel;
+class TGridDelegate;
+class TCellEditor;
 
 // Cells hold 8-bit text; the desktop's 8-bit character set is UTF-8.
 QString cellTextToString(const QByteArray& text);
@@ -64,9 +68,51 @@ public:
 
     const TGridRowList& rows() const;
 
+    // The open in-place editor, or null when none is open.
+    QWidget* editorWidget() const;
+    // The cell index of the focused column (kept while the grid has no rows).
+    int focusedColumn() const;
+    // The model behind the view.
+    TGridModel* gridModel() const { return m_model; }
+
+    // The look (Part 1.1): cell borders, the line between rows, and the
+    // marking of the focused row while the grid has no keyboard focus.
+    static QColor gridLineColor() { return QColor(180, 208, 243); }
+    static QColor hideSelectionColor() { return QColor(218, 254, 222); }
+    static constexpr int kRowSeparatorWidth = 2;
+    // True while the grid or a widget inside it (the editor) has the focus.
+    bool hasFocusWithin() const;
+
 signals:
     // Raised just before a column's change notification (the grid's own edit change).
     void editChange(vantrel::TGridColumn* column);
+
+protected:
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    friend class TGridColumn;
+    friend class TGridDelegate;
+    template <class Column> Column* addColumn(const QString& name, const QString& caption, int width);
+    void columnCaptionChanged(const TGridColumn* column);
+    // The delegate reports the editor it opened and each user change of its text.
+    void editorOpened(TCellEditor* editor);
+    void editorTextChangedByUser(TCellEditor* editor);
+    void updateRow(int row);
+    QModelIndex indexFor(int row, int cellIndex) const;
+    void focusIndex(int row);
+
+    TGridModel* m_model;
+    TGridDelegate* m_delegate;
+    std::vector<TGridColumn*> m_columns;
+    QPointer<TCellEditor> m_editor;
+    int m_focusedColumn = 0;
+    int m_updateCount = 0;
+    RowStreamLayout m_lastReadLayout = RowStreamLayout::Current;
 };
 
 } // namespace vantrel

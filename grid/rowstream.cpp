@@ -1,0 +1,331 @@
+// The row stream reader and writer. Both walk nested sub-rows with an explicit
+// stack, so no depth of nesting can overflow the call stack; the reader checks
+// every stated count and length against the bytes the device can still give.
+#include "grid/rowstream.h"
+
+#include "core/error.h"
+
+#include <QIODevice>
+#include <QtEndian>
+#include <cstring>
+#include <limits>
+#include <string>
+
+namespace vantrel {
+
+namespace {
+
+constexpr qint64 kChunk = 64 * 1024;
+// The fewest bytes a row record can take: its header size and the header.
+constexpr qint64 kMinRecordBytes = 4 + kRowHeaderSize;
+
+[[noreturn]] void readError() { throw EError(QStringLiteral("Stream read error")); }
+[[noreturn]] void writeError() { throw EError(QStringLiteral("Stream write error")); }
+
+// Reads from a device through a buffer. On a random-access device it reads
+// ahead in chunks and puts the device back after the last byte it used; on a
+// sequential device it asks for exactly the bytes it needs.
+class StreamInput {
+public:
+    explicit StreamInput(QIODevice& device) : m_device(device) {
+        m_random = !device.isSequential();
+        if (m_random) {
+            m_position = device.pos();
+            m_size = device.size();
+        }
+    }
+
+    // Bytes the stream can still give: exact on a random-access device,
+    // unbounded (as far as anyone can tell) on a sequential one.
+    qint64 remaining() const {
+        if (!m_random)
+            return std::numeric_limits<qint64>::max() / 4;
+        return m_size - m_position;
+    }
+
+    qint32 readInt32() {
+        char raw[4];
+        readExact(raw, 4);
+        return qFromLittleEndian<qint32>(raw);
+    }
+
+    quint8 readByte() {
+        char raw;
+        readExact(&raw, 1);
+        return quint8(raw);
+    }
+
+    void readExact(char* out, qint64 count) {
+        while (count > 0) {
+            if (m_bufferPos == m_bufferEnd)
+                fill(count);
+            const qint64 n = std::min<qint64>(count, m_bufferEnd - m_bufferPos);
+            std::memcpy(out, m_buffer.data() + m_bufferPos, std::size_t(n));
+            consume(n);
+            out += n;
+            count -= n;
+        }
+    }
+
+    // Appends count bytes to out; out grows only as the bytes arrive.
+    void appendTo(std::string& out, qint64 count) {
+        while (count > 0) {
+            if (m_bufferPos == m_bufferEnd)
+                fill(count);
+            const qint64 n = std::min<qint64>(count, m_bufferEnd - m_bufferPos);
+            out.append(m_buffer.data() + m_bufferPos, std::size_t(n));
+            consume(n);
+            count -= n;
+        }
+    }
+
+    void skip(qint64 count) {
+        while (count > 0) {
+            if (m_bufferPos == m_bufferEnd)
+                fill(count);
+            const qint64 n = std::min<qint64>(count, m_bufferEnd - m_bufferPos);
+            consume(n);
+            count -= n;
+        }
+    }
+
+    // Leaves a random-access device right after the last byte of the stream.
+    void finish() {
+        if (m_random && m_bufferPos != m_bufferEnd)
+            m_device.seek(m_position);
+    }
+
+private:
+    void consume(qint64 n) {
+        m_bufferPos += n;
+        m_position += n;
+    }
+
+    void fill(qint64 wanted) {
+        m_bufferPos = m_bufferEnd = 0;
+        qint64 ask = m_random ? std::min(kChunk, remaining()) : std::min(kChunk, wanted);
+        if (ask <= 0)
+            readError();
+        if (qint64(m_buffer.size()) < ask)
+            m_buffer.resize(std::size_t(ask));
+        for (;;) {
+            const qint64 got = m_device.read(m_buffer.data(), ask);
+            if (got > 0) {
+                m_bufferEnd = got;
+                return;
+            }
+            if (got < 0 || m_random || !m_device.waitForReadyRead(30000))
+                readError();
+        }
+    }
+
+    QIODevice& m_device;
+    bool m_random = false;
+    qint64 m_position = 0; // device position of the next unread stream byte
+    qint64 m_size = 0;
+    std::string m_buffer;
+    qint64 m_bufferPos = 0;
+    qint64 m_bufferEnd = 0;
+};
+
+class RowStreamReader {
+public:
+    explicit RowStreamReader(QIODevice& device) : m_in(device) {}
+
+    StreamInput& input() { return m_in; }
+
+    // Reads the layout marker and, in the current layout, the row count.
+    qint32 readStart() {
+        const qint32 first = m_in.readInt32();
+        if (first >= 0) {
+            m_layout = RowStreamLayout::Older;
+            m_minTextBytes = 1;
+            return first;
+        }
+        return m_in.readInt32();
+    }
+
+    RowStreamLayout layout() const { return m_layout; }
+
+    // Notes that the stream promises more entries; fails at once when the
+    // rest of the stream could not hold even their smallest form.
+    void expect(qint64 count, qint64 minBytesEach) {
+        if (count <= 0)
+            return;
+        m_pending += count * minBytesEach;
+        if (m_pending > m_in.remaining())
+            readError();
+    }
+
+    // Reads one row record's header and texts; returns its sub-row count.
+    qint32 readRecord(TGridRow& row) {
+        m_pending -= kMinRecordBytes;
+        const qint32 headerSize = m_in.readInt32();
+        if (headerSize < kRowHeaderSize || headerSize > m_in.remaining() - m_pending)
+            readError();
+        row.imageIndex = m_in.readInt32();
+        row.selectedIndex = m_in.readInt32();
+        row.stateIndex = m_in.readInt32();
+        row.userData = m_in.readInt32();
+        const qint32 subRowCount = m_in.readInt32();
+        const qint32 textCount = m_in.readInt32();
+        m_in.skip(qint64(headerSize) - kRowHeaderSize);
+        expect(textCount, m_minTextBytes);
+        expect(subRowCount, kMinRecordBytes);
+        readTexts(row, textCount);
+        return subRowCount;
+    }
+
+private:
+    void readTexts(TGridRow& row, qint32 count) {
+        if (count <= 0)
+            return;
+        m_bytes.clear();
+        m_ends.clear();
+        for (qint32 i = 0; i < count; ++i) {
+            m_pending -= m_minTextBytes;
+            const qint64 length =
+                m_layout == RowStreamLayout::Current ? m_in.readInt32() : m_in.readByte();
+            if (length < 0 || length > m_in.remaining() - m_pending)
+                readError();
+            m_in.appendTo(m_bytes, length);
+            m_ends.push_back(m_bytes.size());
+        }
+        m_views.clear();
+        std::size_t start = 0;
+        for (std::size_t end : m_ends) {
+            m_views.emplace_back(m_bytes.data() + start, qsizetype(end - start));
+            start = end;
+        }
+        row.setTexts(m_views);
+    }
+
+    StreamInput m_in;
+    RowStreamLayout m_layout = RowStreamLayout::Current;
+    qint64 m_minTextBytes = 4;
+    qint64 m_pending = 0; // the fewest bytes the entries still promised need
+    std::string m_bytes;  // the texts of the row being read, back to back
+    std::vector<std::size_t> m_ends;
+    std::vector<QByteArrayView> m_views;
+};
+
+// Writes to a device through a buffer; any short write is an error.
+class StreamOutput {
+public:
+    explicit StreamOutput(QIODevice& device) : m_device(device) { m_buffer.reserve(kChunk); }
+
+    void writeInt32(qint64 value) {
+        if (value < std::numeric_limits<qint32>::min() ||
+            value > std::numeric_limits<qint32>::max())
+            writeError();
+        char raw[4];
+        qToLittleEndian<qint32>(qint32(value), raw);
+        writeBytes(QByteArrayView(raw, 4));
+    }
+
+    void writeBytes(QByteArrayView bytes) {
+        if (qint64(m_buffer.size()) + bytes.size() > kChunk)
+            flush();
+        if (bytes.size() >= kChunk)
+            writeThrough(bytes);
+        else
+            m_buffer.append(bytes.data(), std::size_t(bytes.size()));
+    }
+
+    void flush() {
+        writeThrough(QByteArrayView(m_buffer.data(), qsizetype(m_buffer.size())));
+        m_buffer.clear();
+    }
+
+private:
+    void writeThrough(QByteArrayView bytes) {
+        if (bytes.isEmpty())
+            return;
+        if (m_device.write(bytes.data(), bytes.size()) != bytes.size())
+            writeError();
+    }
+
+    QIODevice& m_device;
+    std::string m_buffer;
+};
+
+void writeRecord(StreamOutput& out, const TGridRow& row) {
+    out.writeInt32(kRowHeaderSize);
+    out.writeInt32(row.imageIndex);
+    out.writeInt32(row.selectedIndex);
+    out.writeInt32(row.stateIndex);
+    out.writeInt32(row.userData);
+    out.writeInt32(qint64(row.subRows().size()));
+    const qsizetype count = row.textCount();
+    out.writeInt32(count);
+    for (qsizetype i = 0; i < count; ++i) {
+        const QByteArrayView text = row.textView(i);
+        out.writeInt32(text.size());
+        out.writeBytes(text);
+    }
+}
+
+} // namespace
+
+void writeRowStream(QIODevice& device, const TGridRowList& rows) {
+    StreamOutput out(device);
+    out.writeInt32(kCurrentLayoutMarker);
+    out.writeInt32(qint64(rows.size()));
+    struct Frame {
+        const TGridRow* row;
+        std::size_t next;
+    };
+    std::vector<Frame> stack;
+    for (const auto& top : rows) {
+        writeRecord(out, *top);
+        stack.push_back({top.get(), 0});
+        while (!stack.empty()) {
+            Frame& frame = stack.back();
+            const TGridRowList& subRows = frame.row->subRows();
+            if (frame.next == subRows.size()) {
+                stack.pop_back();
+                continue;
+            }
+            const TGridRow* child = subRows[frame.next++].get();
+            writeRecord(out, *child);
+            stack.push_back({child, 0});
+        }
+    }
+    out.flush();
+}
+
+TGridRowList readRowStream(QIODevice& device, RowStreamLayout* layout) {
+    RowStreamReader reader(device);
+    const qint32 rowCount = reader.readStart();
+    reader.expect(rowCount, kMinRecordBytes);
+
+    struct Frame {
+        TGridRow* row;
+        qint32 subRowsLeft;
+    };
+    TGridRowList rows;
+    std::vector<Frame> stack;
+    for (qint32 i = 0; i < rowCount; ++i) {
+        rows.push_back(std::make_unique<TGridRow>());
+        TGridRow* top = rows.back().get();
+        stack.push_back({top, reader.readRecord(*top)});
+        while (!stack.empty()) {
+            Frame& frame = stack.back();
+            if (frame.subRowsLeft <= 0) {
+                stack.pop_back();
+                continue;
+            }
+            --frame.subRowsLeft;
+            TGridRowList& siblings = frame.row->subRows();
+            siblings.push_back(std::make_unique<TGridRow>());
+            TGridRow* child = siblings.back().get();
+            stack.push_back({child, reader.readRecord(*child)}); // frame may move here
+        }
+    }
+    reader.input().finish();
+    if (layout)
+        *layout = reader.layout();
+    return rows;
+}
+
+} // namespace vantrel

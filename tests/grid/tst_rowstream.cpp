@@ -1,0 +1,598 @@
+// The row data and the row stream without a window: the format of Part 2.3
+// byte for byte, both layouts, and files that try to break the reader.
+#include "core/error.h"
+#include "grid/gridrow.h"
+#include "grid/rowstream.h"
+#include "tests/grid/streambytes.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace vantrel;
+using vantrel::test::StreamBytes;
+using vantrel::test::workedExampleBytes;
+
+namespace {
+
+// A sequential device over bytes that hands out at most `slice` bytes a read.
+class SequentialBytes : public QIODevice {
+public:
+    explicit SequentialBytes(const QByteArray& bytes, qint64 slice = 7)
+        : m_bytes(bytes), m_slice(slice) {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override {
+        return m_bytes.size() - m_at + QIODevice::bytesAvailable();
+    }
+    qint64 largestRead = 0;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        largestRead = std::max(largestRead, maxSize);
+        const qint64 n = std::min({maxSize, m_slice, qint64(m_bytes.size()) - m_at});
+        std::memcpy(data, m_bytes.constData() + m_at, std::size_t(n));
+        m_at += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_slice;
+    qint64 m_at = 0;
+};
+
+// A device that accepts a number of bytes, then fails every write.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(qint64 accepts) : m_left(accepts) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override {
+        if (size > m_left)
+            return -1;
+        m_left -= size;
+        return size;
+    }
+
+private:
+    qint64 m_left;
+};
+
+QByteArray write(const TGridRowList& rows) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeRowStream(buffer, rows);
+    return bytes;
+}
+
+TGridRowList read(const QByteArray& bytes, RowStreamLayout* layout = nullptr) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readRowStream(buffer, layout);
+}
+
+// True when reading fails with exactly the stream read error.
+bool failsToRead(const QByteArray& bytes) {
+    try {
+        read(bytes);
+    } catch (const EError& e) {
+        return e.message() == QLatin1String("Stream read error");
+    }
+    return false;
+}
+
+bool sequentialFailsToRead(const QByteArray& bytes) {
+    SequentialBytes device(bytes);
+    try {
+        readRowStream(device);
+    } catch (const EError& e) {
+        return e.message() == QLatin1String("Stream read error");
+    }
+    return false;
+}
+
+std::unique_ptr<TGridRow> rowOf(std::initializer_list<const char*> texts) {
+    auto row = std::make_unique<TGridRow>();
+    qsizetype i = 0;
+    for (const char* t : texts)
+        row->setText(i++, t);
+    return row;
+}
+
+QByteArray randomBytes(QRandomGenerator& random, int maxLength) {
+    QByteArray bytes(random.bounded(maxLength + 1), Qt::Uninitialized);
+    for (char& c : bytes)
+        c = char(random.bounded(256));
+    return bytes;
+}
+
+// A chain of rows each nested in the one before, the given number of levels deep.
+QByteArray deepChainBytes(int levels) {
+    StreamBytes s;
+    s.int32(-1).int32(1);
+    for (int i = 0; i < levels; ++i)
+        s.header(i + 1 < levels ? 1 : 0, 1).text("x");
+    return s;
+}
+
+} // namespace
+
+class TestRowStream : public QObject {
+    Q_OBJECT
+private slots:
+    // The row's texts.
+    void newRowHoldsNoTexts();
+    void setTextPadsWithEmptyTexts();
+    void textsKeepEveryByte();
+    void setTextsMayReuseTheRowsOwnTexts();
+    void largeTextsAndCounts();
+    void deepSubRowChainIsReleasedWithoutRecursion();
+
+    // Writing.
+    void writesTheWorkedExampleByteForByte();
+    void writesAnEmptyGridAsEightBytes();
+    void writesSubRowsAfterTheTexts();
+    void writeFailureIsStreamWriteError();
+    void writeToAClosedDeviceFails();
+
+    // Reading.
+    void readsTheWorkedExample();
+    void roundTripGivesIdenticalBytes();
+    void readsTheOlderLayout();
+    void anyNegativeMarkerIsTheCurrentLayout();
+    void skipsHeaderBytesBeyondTwentyFour();
+    void keepsRowsOfFiveAndTenTexts();
+    void countsOfZeroOrBelowMeanNoEntries();
+    void keepsTheHeaderValues();
+    void readsSubRowsAsNestedRows();
+    void leavesBytesAfterTheLastRowUnread();
+    void readsFromASequentialDevice();
+
+    // Hostile streams.
+    void zeroByteStreamFails();
+    void everyTruncationFails();
+    void everyTruncationFailsOnASequentialDevice();
+    void headerSmallerThanTwentyFourFails();
+    void headerBeyondTheStreamFails();
+    void negativeTextLengthFails();
+    void oversizeCountsAndLengthsFail_data();
+    void oversizeCountsAndLengthsFail();
+    void oversizeLengthOnASequentialDeviceReadsOnlyWhatArrives();
+    void deeplyNestedChainReadsAndWrites();
+    void randomMutationsNeverCrash();
+};
+
+void TestRowStream::newRowHoldsNoTexts() {
+    TGridRow row;
+    QCOMPARE(row.textCount(), 0);
+    QCOMPARE(row.text(0), QByteArray());
+    QCOMPARE(row.text(-1), QByteArray());
+    QCOMPARE(row.imageIndex, 0);
+    QCOMPARE(row.selectedIndex, -1);
+    QCOMPARE(row.stateIndex, -1);
+    QCOMPARE(row.userData, 0);
+    QVERIFY(std::as_const(row).subRows().empty());
+}
+
+void TestRowStream::setTextPadsWithEmptyTexts() {
+    TGridRow row;
+    row.setText(7, "37.9");
+    QCOMPARE(row.textCount(), 8);
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(row.text(i), QByteArray());
+    QCOMPARE(row.text(7), QByteArray("37.9"));
+    QCOMPARE(row.text(8), QByteArray());
+    row.setText(2, "46");
+    QCOMPARE(row.textCount(), 8);
+    QCOMPARE(row.text(2), QByteArray("46"));
+    QCOMPARE(row.text(7), QByteArray("37.9"));
+    row.setText(2, "");
+    QCOMPARE(row.text(2), QByteArray());
+    QCOMPARE(row.textCount(), 8);
+}
+
+void TestRowStream::textsKeepEveryByte() {
+    TGridRow row;
+    const QByteArray bytes("\0\xff\x80 a\r\n", 7);
+    row.setText(0, bytes);
+    QCOMPARE(row.text(0), bytes);
+    QCOMPARE(row.text(0).size(), 7);
+}
+
+void TestRowStream::setTextsMayReuseTheRowsOwnTexts() {
+    auto row = rowOf({"a", "bb", "ccc"});
+    std::vector<QByteArrayView> views{row->textView(2), row->textView(0)};
+    row->setTexts(views);
+    QCOMPARE(row->textCount(), 2);
+    QCOMPARE(row->text(0), QByteArray("ccc"));
+    QCOMPARE(row->text(1), QByteArray("a"));
+    row->setTexts({});
+    QCOMPARE(row->textCount(), 0);
+}
+
+void TestRowStream::largeTextsAndCounts() {
+    TGridRow row;
+    const QByteArray big(70000, 'z');
+    row.setText(0, "first");
+    row.setText(1, big);
+    row.setText(300, "last");
+    QCOMPARE(row.textCount(), 301);
+    QCOMPARE(row.text(0), QByteArray("first"));
+    QCOMPARE(row.text(1), big);
+    QCOMPARE(row.text(299), QByteArray());
+    QCOMPARE(row.text(300), QByteArray("last"));
+}
+
+void TestRowStream::deepSubRowChainIsReleasedWithoutRecursion() {
+    auto top = std::make_unique<TGridRow>();
+    TGridRow* at = top.get();
+    for (int i = 0; i < 300000; ++i) {
+        at->subRows().push_back(std::make_unique<TGridRow>());
+        at = at->subRows().back().get();
+    }
+    top.reset(); // would overflow the stack if released recursively
+    QVERIFY(!top);
+}
+
+void TestRowStream::writesTheWorkedExampleByteForByte() {
+    TGridRowList rows;
+    rows.push_back(rowOf({"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1", "3.68",
+                          "37.90283203125"}));
+    const QByteArray bytes = write(rows);
+    QCOMPARE(bytes.size(), 121);
+    QCOMPARE(bytes.toHex(' '), workedExampleBytes().toHex(' '));
+    QCOMPARE(bytes.left(36).toHex(' '),
+             QByteArray("ff ff ff ff 01 00 00 00 18 00 00 00 00 00 00 00 ff ff ff ff ff ff ff ff "
+                        "00 00 00 00 00 00 00 00 08 00 00 00"));
+    QCOMPARE(bytes.mid(73, 6).toHex(' '), QByteArray("02 00 00 00 34 36"));
+    QCOMPARE(bytes.mid(95, 8).toHex(' '), QByteArray("04 00 00 00 33 2e 36 38"));
+}
+
+void TestRowStream::writesAnEmptyGridAsEightBytes() {
+    QCOMPARE(write({}).toHex(' '), QByteArray("ff ff ff ff 00 00 00 00"));
+}
+
+void TestRowStream::writesSubRowsAfterTheTexts() {
+    TGridRowList rows;
+    rows.push_back(rowOf({"p"}));
+    rows[0]->subRows().push_back(rowOf({"c1"}));
+    rows[0]->subRows().push_back(rowOf({}));
+    rows[0]->subRows()[0]->subRows().push_back(rowOf({"g"}));
+    rows.push_back(rowOf({"q"}));
+    const QByteArray expected = StreamBytes()
+                                    .int32(-1).int32(2)
+                                    .header(2, 1).text("p")
+                                    .header(1, 1).text("c1")
+                                    .header(0, 1).text("g")
+                                    .header(0, 0)
+                                    .header(0, 1).text("q");
+    QCOMPARE(write(rows).toHex(' '), expected.toHex(' '));
+}
+
+void TestRowStream::writeFailureIsStreamWriteError() {
+    TGridRowList rows;
+    for (int i = 0; i < 3000; ++i)
+        rows.push_back(rowOf({"640x480 (VGA)", "MJPG-Medium (20)", "46", "10"}));
+    for (qint64 accepts : {qint64(0), qint64(100), qint64(70000)}) {
+        FailingDevice device(accepts);
+        try {
+            writeRowStream(device, rows);
+            QFAIL("the write should fail");
+        } catch (const EError& e) {
+            QCOMPARE(e.message(), QStringLiteral("Stream write error"));
+        }
+    }
+}
+
+void TestRowStream::writeToAClosedDeviceFails() {
+    QBuffer closed;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*device not open.*"));
+    QVERIFY_THROWS_EXCEPTION(EError, writeRowStream(closed, {}));
+}
+
+void TestRowStream::readsTheWorkedExample() {
+    RowStreamLayout layout = RowStreamLayout::Older;
+    const TGridRowList rows = read(workedExampleBytes(), &layout);
+    QCOMPARE(layout, RowStreamLayout::Current);
+    QCOMPARE(rows.size(), std::size_t(1));
+    const TGridRow& row = *rows[0];
+    QCOMPARE(row.textCount(), 8);
+    QCOMPARE(row.text(0), QByteArray("640x480 (VGA)"));
+    QCOMPARE(row.text(1), QByteArray("MJPG-Medium (20)"));
+    QCOMPARE(row.text(6), QByteArray("3.68"));
+    QCOMPARE(row.text(7), QByteArray("37.90283203125"));
+    QCOMPARE(row.imageIndex, 0);
+    QCOMPARE(row.selectedIndex, -1);
+    QCOMPARE(row.stateIndex, -1);
+    QCOMPARE(row.userData, 0);
+    QVERIFY(!row.hasSubRows());
+}
+
+void TestRowStream::roundTripGivesIdenticalBytes() {
+    QRandomGenerator random(20071207);
+    for (int round = 0; round < 50; ++round) {
+        TGridRowList rows;
+        const int count = random.bounded(40);
+        for (int r = 0; r < count; ++r) {
+            auto row = std::make_unique<TGridRow>();
+            const int texts = random.bounded(21);
+            for (int t = 0; t < texts; ++t)
+                row->setText(t, randomBytes(random, random.bounded(4) == 0 ? 600 : 20));
+            row->imageIndex = qint32(random.generate());
+            row->userData = qint32(random.generate());
+            if (random.bounded(5) == 0)
+                row->subRows().push_back(rowOf({"sub", "row"}));
+            rows.push_back(std::move(row));
+        }
+        const QByteArray first = write(rows);
+        const QByteArray second = write(read(first));
+        QCOMPARE(second.size(), first.size());
+        QVERIFY(second == first);
+    }
+}
+
+void TestRowStream::readsTheOlderLayout() {
+    const QByteArray bytes = StreamBytes()
+                                 .int32(2)
+                                 .header(0, 3).shortText("640x480 (VGA)").shortText("").shortText("46")
+                                 .header(0, 1).shortText(QByteArray(255, 'w'));
+    RowStreamLayout layout = RowStreamLayout::Current;
+    const TGridRowList rows = read(bytes, &layout);
+    QCOMPARE(layout, RowStreamLayout::Older);
+    QCOMPARE(rows.size(), std::size_t(2));
+    QCOMPARE(rows[0]->textCount(), 3);
+    QCOMPARE(rows[0]->text(0), QByteArray("640x480 (VGA)"));
+    QCOMPARE(rows[0]->text(1), QByteArray());
+    QCOMPARE(rows[0]->text(2), QByteArray("46"));
+    QCOMPARE(rows[1]->text(0), QByteArray(255, 'w'));
+    // Written back, the rows take the current layout.
+    QCOMPARE(write(rows).left(8).toHex(' '), QByteArray("ff ff ff ff 02 00 00 00"));
+}
+
+void TestRowStream::anyNegativeMarkerIsTheCurrentLayout() {
+    QByteArray bytes = workedExampleBytes();
+    bytes[0] = char(0xFE); // -2
+    RowStreamLayout layout = RowStreamLayout::Older;
+    QCOMPARE(read(bytes, &layout).size(), std::size_t(1));
+    QCOMPARE(layout, RowStreamLayout::Current);
+    bytes.replace(0, 4, QByteArray("\x00\x00\x00\x80", 4)); // the most negative Int32
+    QCOMPARE(read(bytes, &layout).at(0)->text(2), QByteArray("46"));
+}
+
+void TestRowStream::skipsHeaderBytesBeyondTwentyFour() {
+    const QByteArray bytes = StreamBytes()
+                                 .int32(-1).int32(1)
+                                 .int32(28).int32(3).int32(4).int32(5).int32(6).int32(0).int32(2)
+                                 .raw("\xAA\xBB\xCC\xDD")
+                                 .text("46").text("10");
+    const TGridRowList rows = read(bytes);
+    QCOMPARE(rows.size(), std::size_t(1));
+    QCOMPARE(rows[0]->imageIndex, 3);
+    QCOMPARE(rows[0]->selectedIndex, 4);
+    QCOMPARE(rows[0]->stateIndex, 5);
+    QCOMPARE(rows[0]->userData, 6);
+    QCOMPARE(rows[0]->textCount(), 2);
+    QCOMPARE(rows[0]->text(0), QByteArray("46"));
+    QCOMPARE(rows[0]->text(1), QByteArray("10"));
+}
+
+void TestRowStream::keepsRowsOfFiveAndTenTexts() {
+    StreamBytes s;
+    s.int32(-1).int32(2).header(0, 5);
+    for (const char* t : {"a", "b", "c", "d", "e"})
+        s.text(t);
+    s.header(0, 10);
+    for (int i = 0; i < 10; ++i)
+        s.text(QByteArray::number(i));
+    const TGridRowList rows = read(s);
+    QCOMPARE(rows[0]->textCount(), 5);
+    QCOMPARE(rows[0]->text(5), QByteArray());
+    QCOMPARE(rows[0]->text(7), QByteArray());
+    QCOMPARE(rows[1]->textCount(), 10);
+    QCOMPARE(rows[1]->text(9), QByteArray("9"));
+    QCOMPARE(write(rows), s.bytes());
+}
+
+void TestRowStream::countsOfZeroOrBelowMeanNoEntries() {
+    QVERIFY(read(StreamBytes().int32(-1).int32(0)).empty());
+    QVERIFY(read(StreamBytes().int32(-1).int32(-7)).empty());
+    QVERIFY(read(StreamBytes().int32(0)).empty()); // older layout, no rows
+    const TGridRowList rows = read(StreamBytes()
+                                       .int32(-1).int32(2)
+                                       .header(-3, -1)
+                                       .header(0, 0));
+    QCOMPARE(rows.size(), std::size_t(2));
+    QCOMPARE(rows[0]->textCount(), 0);
+    QVERIFY(!rows[0]->hasSubRows());
+    QCOMPARE(rows[1]->textCount(), 0);
+}
+
+void TestRowStream::keepsTheHeaderValues() {
+    const TGridRowList rows =
+        read(StreamBytes().int32(-1).int32(1).header(0, 0, 7, 8, 9, -123456));
+    QCOMPARE(rows[0]->imageIndex, 7);
+    QCOMPARE(rows[0]->selectedIndex, 8);
+    QCOMPARE(rows[0]->stateIndex, 9);
+    QCOMPARE(rows[0]->userData, -123456);
+    QCOMPARE(write(rows), StreamBytes().int32(-1).int32(1).header(0, 0, 7, 8, 9, -123456).bytes());
+}
+
+void TestRowStream::readsSubRowsAsNestedRows() {
+    const QByteArray bytes = StreamBytes()
+                                 .int32(-1).int32(2)
+                                 .header(2, 1).text("p")
+                                 .header(1, 1).text("c1")
+                                 .header(0, 1).text("g")
+                                 .header(0, 1).text("c2")
+                                 .header(0, 1).text("q");
+    const TGridRowList rows = read(bytes);
+    QCOMPARE(rows.size(), std::size_t(2));
+    const TGridRow& p = *rows[0];
+    QCOMPARE(p.subRows().size(), std::size_t(2));
+    QCOMPARE(p.subRows()[0]->text(0), QByteArray("c1"));
+    QCOMPARE(p.subRows()[0]->subRows().size(), std::size_t(1));
+    QCOMPARE(p.subRows()[0]->subRows()[0]->text(0), QByteArray("g"));
+    QCOMPARE(p.subRows()[1]->text(0), QByteArray("c2"));
+    QCOMPARE(rows[1]->text(0), QByteArray("q"));
+    QCOMPARE(write(rows), bytes);
+}
+
+void TestRowStream::leavesBytesAfterTheLastRowUnread() {
+    const QByteArray stream = workedExampleBytes();
+    QBuffer buffer;
+    buffer.setData(stream + QByteArray(100000, '\x7f'));
+    buffer.open(QIODevice::ReadOnly);
+    QCOMPARE(readRowStream(buffer).size(), std::size_t(1));
+    QCOMPARE(buffer.pos(), qint64(stream.size()));
+
+    SequentialBytes sequential(stream + "trailing bytes");
+    QCOMPARE(readRowStream(sequential).size(), std::size_t(1));
+    QCOMPARE(sequential.readAll(), QByteArray("trailing bytes"));
+}
+
+void TestRowStream::readsFromASequentialDevice() {
+    TGridRowList rows;
+    for (int i = 0; i < 50; ++i)
+        rows.push_back(rowOf({"640x480 (VGA)", "", "46", "10"}));
+    rows[3]->subRows().push_back(rowOf({"nested"}));
+    const QByteArray bytes = write(rows);
+    SequentialBytes device(bytes, 3);
+    RowStreamLayout layout = RowStreamLayout::Older;
+    const TGridRowList back = readRowStream(device, &layout);
+    QCOMPARE(layout, RowStreamLayout::Current);
+    QCOMPARE(write(back), bytes);
+}
+
+void TestRowStream::zeroByteStreamFails() {
+    QVERIFY(failsToRead(QByteArray()));
+    QVERIFY(sequentialFailsToRead(QByteArray()));
+}
+
+void TestRowStream::everyTruncationFails() {
+    const QByteArray whole = workedExampleBytes();
+    for (int length = 0; length < whole.size(); ++length)
+        QVERIFY2(failsToRead(whole.left(length)), qPrintable(QString::number(length)));
+    const QByteArray older = StreamBytes().int32(1).header(0, 2).shortText("ab").shortText("c");
+    for (int length = 0; length < older.size(); ++length)
+        QVERIFY2(failsToRead(older.left(length)), qPrintable(QString::number(length)));
+}
+
+void TestRowStream::everyTruncationFailsOnASequentialDevice() {
+    const QByteArray whole = workedExampleBytes();
+    for (int length = 0; length < whole.size(); ++length)
+        QVERIFY2(sequentialFailsToRead(whole.left(length)), qPrintable(QString::number(length)));
+}
+
+void TestRowStream::headerSmallerThanTwentyFourFails() {
+    for (qint32 size : {-1, 0, 4, 20, 23}) {
+        StreamBytes s;
+        s.int32(-1).int32(1).int32(size);
+        for (int i = 0; i < 20; ++i)
+            s.int32(0);
+        QVERIFY2(failsToRead(s), qPrintable(QString::number(size)));
+        QVERIFY2(sequentialFailsToRead(s), qPrintable(QString::number(size)));
+    }
+}
+
+void TestRowStream::headerBeyondTheStreamFails() {
+    const QByteArray bytes = StreamBytes()
+                                 .int32(-1).int32(1)
+                                 .int32(1000).int32(0).int32(-1).int32(-1).int32(0).int32(0).int32(0);
+    QVERIFY(failsToRead(bytes));
+    QVERIFY(sequentialFailsToRead(bytes));
+    QVERIFY(failsToRead(StreamBytes().int32(-1).int32(1).int32(0x7fffffff).header(0, 0)));
+}
+
+void TestRowStream::negativeTextLengthFails() {
+    for (qint32 length : {-1, -100, std::numeric_limits<qint32>::min()}) {
+        const QByteArray bytes =
+            StreamBytes().int32(-1).int32(1).header(0, 2).int32(length).raw("abcdefgh").text("x");
+        QVERIFY(failsToRead(bytes));
+        QVERIFY(sequentialFailsToRead(bytes));
+    }
+}
+
+void TestRowStream::oversizeCountsAndLengthsFail_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const qint32 huge = std::numeric_limits<qint32>::max();
+    QTest::newRow("row count") << StreamBytes().int32(-1).int32(huge).header(0, 0).bytes();
+    QTest::newRow("older row count") << StreamBytes().int32(huge).header(0, 0).bytes();
+    QTest::newRow("row count one too many")
+        << StreamBytes().int32(-1).int32(2).header(0, 1).text("only one").bytes();
+    QTest::newRow("text count") << StreamBytes().int32(-1).int32(1).header(0, huge).text("a").bytes();
+    QTest::newRow("older text count") << StreamBytes().int32(1).header(0, huge).shortText("a").bytes();
+    QTest::newRow("sub-row count") << StreamBytes().int32(-1).int32(1).header(huge, 0).header(0, 0).bytes();
+    QTest::newRow("text length") << StreamBytes().int32(-1).int32(1).header(0, 1).int32(huge).raw("abc").bytes();
+    QTest::newRow("text length one too many")
+        << StreamBytes().int32(-1).int32(1).header(0, 1).int32(4).raw("abc").bytes();
+    QTest::newRow("text length eats the next text")
+        << StreamBytes().int32(-1).int32(1).header(0, 2).int32(5).raw("abcde").bytes();
+    QTest::newRow("older text length") << StreamBytes().int32(1).header(0, 1).byte(200).raw("abc").bytes();
+    QTest::newRow("sub-rows promised, none there")
+        << StreamBytes().int32(-1).int32(1).header(3, 1).text("a").bytes();
+}
+
+void TestRowStream::oversizeCountsAndLengthsFail() {
+    QFETCH(QByteArray, bytes);
+    QVERIFY(failsToRead(bytes));
+    QVERIFY(sequentialFailsToRead(bytes));
+}
+
+void TestRowStream::oversizeLengthOnASequentialDeviceReadsOnlyWhatArrives() {
+    // A stated length of almost 2 GB with 300 bytes behind it: the reader
+    // asks the device for small pieces, never for the stated length at once.
+    const QByteArray bytes =
+        StreamBytes().int32(-1).int32(1).header(0, 1).int32(0x7ffffff0).raw(QByteArray(300, 'a'));
+    SequentialBytes device(bytes, 1 << 20);
+    QVERIFY_THROWS_EXCEPTION(EError, readRowStream(device));
+    QVERIFY(device.largestRead <= 64 * 1024);
+}
+
+void TestRowStream::deeplyNestedChainReadsAndWrites() {
+    const int levels = 200000;
+    const QByteArray bytes = deepChainBytes(levels);
+    TGridRowList rows = read(bytes);
+    QCOMPARE(rows.size(), std::size_t(1));
+    int depth = 1;
+    for (const TGridRow* at = rows[0].get(); at->hasSubRows(); at = at->subRows()[0].get())
+        ++depth;
+    QCOMPARE(depth, levels);
+    QCOMPARE(write(rows), bytes);
+    // A chain cut short anywhere still fails cleanly.
+    QVERIFY(failsToRead(bytes.left(bytes.size() - 3)));
+    QVERIFY(failsToRead(bytes.left(bytes.size() / 2)));
+}
+
+void TestRowStream::randomMutationsNeverCrash() {
+    QRandomGenerator random(4711);
+    TGridRowList rows;
+    for (int i = 0; i < 4; ++i)
+        rows.push_back(rowOf({"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1"}));
+    rows[1]->subRows().push_back(rowOf({"s"}));
+    const QByteArray valid = write(rows);
+    int failed = 0;
+    for (int round = 0; round < 5000; ++round) {
+        QByteArray bytes = valid;
+        const int changes = 1 + random.bounded(4);
+        for (int c = 0; c < changes; ++c)
+            bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
+        if (random.bounded(3) == 0)
+            bytes.truncate(random.bounded(int(bytes.size())));
+        try {
+            read(bytes);
+        } catch (const EError& e) {
+            QCOMPARE(e.message(), QStringLiteral("Stream read error"));
+            ++failed;
+        }
+    }
+    QVERIFY(failed > 0);
+}
+
+QTEST_GUILESS_MAIN(TestRowStream)
+#include "tst_rowstream.moc"
