@@ -109,8 +109,13 @@ int TGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
+bool TGridModel::isCell(const QModelIndex& index) const {
+    return index.isValid() && index.model() == this && index.row() < int(m_rows.size()) &&
+           index.column() < int(m_columns.size());
+}
+
 QVariant TGridModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!isCell(index))
         return {};
     const TGridRow* row = m_rows[std::size_t(index.row())].get();
     switch (role) {
@@ -126,7 +131,7 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const {
 }
 
 bool TGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (role != Qt::EditRole || !isCell(index))
         return false;
     setCellText(m_rows[std::size_t(index.row())].get(), index.column(),
                 stringToCellText(value.toString()));
@@ -142,7 +147,7 @@ QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int ro
 }
 
 Qt::ItemFlags TGridModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!isCell(index))
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (!m_columns[std::size_t(index.column())]->readOnly())

@@ -45,6 +45,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    bool isCell(const QModelIndex& index) const;
+
     TGridRowList m_rows;
     std::vector<TGridColumn*> m_columns;
     bool m_deferred = false;

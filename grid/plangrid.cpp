@@ -243,7 +243,7 @@ void TPlanGrid::keyPressEvent(QKeyEvent* event) {
     if (enter && state() != EditingState) {
         // Enter opens the in-place editor on the focused cell.
         const QModelIndex current = currentIndex();
-        if (current.isValid())
+        if (current.flags() & Qt::ItemIsEditable)
             edit(current);
         event->accept();
         return;
@@ -257,7 +257,8 @@ void TPlanGrid::mousePressEvent(QMouseEvent* event) {
         return;
     // The immediate editor: a click into a cell opens its editor at once.
     const QModelIndex clicked = indexAt(event->position().toPoint());
-    if (!clicked.isValid() || clicked != currentIndex() || state() == EditingState)
+    if (!(clicked.flags() & Qt::ItemIsEditable) || clicked != currentIndex() ||
+        state() == EditingState)
         return;
     if (edit(clicked, AllEditTriggers, event)) {
         // A click on the right edge of a pick cell, where its button is, drops the list down.

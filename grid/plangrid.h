@@ -75,7 +75,7 @@ public:
     // The model behind the view.
     TGridModel* gridModel() const { return m_model; }
 
-    // The look (Part 1.1): cell borders, the line between rows, and the
+    // The look: cell borders, the line between rows, and the
     // marking of the focused row while the grid has no keyboard focus.
     static QColor gridLineColor() { return QColor(180, 208, 243); }
     static QColor hideSelectionColor() { return QColor(218, 254, 222); }

@@ -37,22 +37,20 @@ std::optional<qint64> offsetBack(qint64 base, std::optional<qint64> delta) {
 
 // Moves and lines on the canvas that skip what cannot be drawn: a line with an
 // end outside 32-bit coordinates is left out, and the path goes on from the
-// next drawable point.
+// next drawable point. The canvas is moved only when a line is drawn.
 class Plotter {
 public:
     explicit Plotter(DiagramCanvas& canvas) : m_canvas(canvas) {}
     void pen(DiagramPen pen, int width) { m_canvas.setPen(pen, width); }
-    void moveTo(MaybePoint p) {
-        if (p)
-            m_canvas.moveTo(*p);
-        m_atPoint = p.has_value();
-    }
+    void moveTo(MaybePoint p) { m_position = p; }
     void lineTo(MaybePoint p) {
-        if (p && m_atPoint)
+        if (m_position && p) {
+            if (m_canvasAt != m_position)
+                m_canvas.moveTo(*m_position);
             m_canvas.lineTo(*p);
-        else if (p)
-            m_canvas.moveTo(*p);
-        m_atPoint = p.has_value();
+            m_canvasAt = p;
+        }
+        m_position = p;
     }
     void line(MaybePoint from, MaybePoint to) {
         moveTo(from);
@@ -65,7 +63,8 @@ public:
 
 private:
     DiagramCanvas& m_canvas;
-    bool m_atPoint = false;
+    MaybePoint m_position; // where the path stands; nothing when off the coordinates
+    MaybePoint m_canvasAt; // where the canvas's pen stands
 };
 
 // The three rays of the side view and where they meet the ground.

@@ -39,7 +39,7 @@ private:
     QByteArray m_bytes;
 };
 
-// The 121 bytes of the worked example of Part 2.3.
+// The 121 bytes of a file saved with the one default planner row.
 inline QByteArray workedExampleBytes() {
     StreamBytes s;
     s.int32(-1).int32(1).header(0, 8);

@@ -1,5 +1,5 @@
-// The row data and the row stream without a window: the format of Part 2.3
-// byte for byte, both layouts, and files that try to break the reader.
+// The row data and the row stream without a window: the file format byte for
+// byte, both layouts, and files that try to break the reader.
 #include "core/error.h"
 #include "grid/gridrow.h"
 #include "grid/rowstream.h"

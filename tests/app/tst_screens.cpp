@@ -1,0 +1,49 @@
+// Renders every tab of the main window to PNG files in the build folder
+// (screens/*.png) so the layout can be checked by eye; also checks that each
+// picture has the page's size and is not blank.
+#include "app/calc.h"
+#include "app/errorbox.h"
+#include "platform/tabsheet.h"
+#include "tests/support/fakeplatform.h"
+
+#include <QDir>
+#include <QImage>
+#include <QSet>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace vantrel;
+
+class TestScreens : public QObject {
+    Q_OBJECT
+private slots:
+    void rendersEachTab() {
+        test::FakePlatform platform;
+        QLocale::setDefault(QLocale::c());
+        TCalc calc;
+        calc.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&calc));
+        const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath("screens");
+        QVERIFY(QDir().mkpath(folder));
+        for (int i = 0; i < calc.PageControl1->count(); ++i) {
+            calc.PageControl1->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            const QImage window = calc.grab().toImage();
+            const QString name = calc.PageControl1->widget(i)->objectName();
+            QVERIFY(window.save(QDir(folder).filePath(name + ".png")));
+            QCOMPARE(window.size(), calc.size() * window.devicePixelRatio());
+            QSet<QRgb> colours;
+            for (int y = 0; y < window.height(); y += 3)
+                for (int x = 0; x < window.width(); x += 3)
+                    colours.insert(window.pixel(x, y));
+            QVERIFY2(colours.size() > 8, qPrintable(name + " looks blank"));
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TestScreens test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_screens.moc"

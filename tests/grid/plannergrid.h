@@ -1,0 +1,104 @@
+// A grid with the planner's eight columns in a shown, active window, and a
+// recorder of the change notifications it raises.
+#pragma once
+
+#include "grid/plangrid.h"
+
+#include <QApplication>
+#include <QList>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+
+namespace vantrel::test {
+
+struct PlannerGrid {
+    PlannerGrid() {
+        window = std::make_unique<QWidget>();
+        window->resize(720, 420);
+        grid = new TPlanGrid(window.get());
+        grid->setGeometry(16, 48, 671, 340);
+        resolution = grid->addPickColumn("cResolution", "Resolution", 105);
+        compression = grid->addPickColumn("cCompression", "Compression", 132);
+        frameSize = grid->addSpinColumn("cFrameSize", "Frame Size*, KB", 87);
+        fps = grid->addSpinColumn("cFPS", "FPS", 37);
+        days = grid->addSpinColumn("cDays", "Days", 42);
+        cameras = grid->addSpinColumn("cCamNum", "Cameras", 67);
+        band = grid->addTextColumn("cBand", "Bandwidth, Mbit/s", 96);
+        size = grid->addTextColumn("cSize", "Disk Space, GB", 100);
+        frameSize->setColor(QColor(255, 255, 230));
+        band->setColor(QColor(224, 238, 254));
+        size->setColor(QColor(224, 238, 254));
+        band->setReadOnly(true);
+        size->setReadOnly(true);
+        fps->MinValue = 1;
+        fps->MaxValue = 100;
+        resolution->Items = {"352x240 (SIF)", "640x480 (VGA)", "704x576 (4CIF)", "1280x720 (HD)",
+                             "1280x1024 (SXGA)", "1600x1200 (UXGA)", "1920x1080 (FullHD)",
+                             "2048x1536 (QXGA)"};
+        resolution->DropDownListStyle = true;
+        compression->Items = {"MJPG-Low (10)", "MJPG-Medium (20)", "MJPG-High (30)"};
+        compression->DropDownListStyle = true;
+        compression->DropDownRows = 9;
+        for (TGridColumn* c : {static_cast<TGridColumn*>(resolution), static_cast<TGridColumn*>(compression),
+                               static_cast<TGridColumn*>(frameSize), static_cast<TGridColumn*>(fps),
+                               static_cast<TGridColumn*>(days), static_cast<TGridColumn*>(cameras)})
+            QObject::connect(c, &TGridColumn::change, grid, [this](TGridColumn* sender) {
+                changes << Change{sender->cellIndex(), grid->EditorText()};
+                if (onChange)
+                    onChange(sender);
+            });
+        QObject::connect(grid, &TPlanGrid::editChange, grid,
+                         [this](TGridColumn*) { ++editChanges; });
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        grid->setFocus();
+    }
+
+    // A row holding the default planner values.
+    TGridRow* addDefaultRow() {
+        TGridRow* row = grid->AddRow();
+        const QVariantList values{"640x480 (VGA)", "MJPG-Medium (20)", 46, 10, 1, 1, 3.68, 37.90283203125};
+        for (int i = 0; i < values.size(); ++i)
+            grid->SetCellValue(row, i, values[i]);
+        return row;
+    }
+
+    QModelIndex index(int row, int cell) const { return grid->model()->index(row, cell); }
+
+    // Opens the editor on a cell the way a user does: focus it and press Enter.
+    QWidget* openEditor(int row, int cell) {
+        grid->setCurrentIndex(index(row, cell));
+        QTest::keyClick(grid, Qt::Key_Return);
+        return grid->editorWidget();
+    }
+
+    QWidget* editor() const { return grid->editorWidget(); }
+    QStringList changeTexts() const {
+        QStringList texts;
+        for (const Change& c : changes)
+            texts << c.editorText;
+        return texts;
+    }
+
+    struct Change {
+        int cell;
+        QString editorText;
+    };
+
+    std::unique_ptr<QWidget> window;
+    TPlanGrid* grid;
+    TGridPickColumn* resolution;
+    TGridPickColumn* compression;
+    TGridSpinColumn* frameSize;
+    TGridSpinColumn* fps;
+    TGridSpinColumn* days;
+    TGridSpinColumn* cameras;
+    TGridColumn* band;
+    TGridColumn* size;
+    QList<Change> changes;
+    int editChanges = 0;
+    std::function<void(TGridColumn*)> onChange;
+};
+
+} // namespace vantrel::test

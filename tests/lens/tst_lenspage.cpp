@@ -1,0 +1,559 @@
+// The lens tab driven as a user drives it: typing, picking, leaving fields,
+// with the chains of handlers and the diagram's tilt they end in.
+#include "lens/fieldcolours.h"
+#include "lens/lenspage.h"
+#include "lens/paintbox.h"
+#include "lens/shape.h"
+#include "lens/spinedit.h"
+#include "tests/support/fakeplatform.h"
+#include "tests/support/modalwatchdog.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vantrel::lens;
+using vantrel::test::FakePlatform;
+using vantrel::test::ModalWatchdog;
+
+namespace {
+
+QColor baseOf(const QWidget* w) { return w->palette().color(QPalette::Base); }
+QColor normalBase(const QWidget* w) { return QApplication::palette(w).color(QPalette::Base); }
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// What the tilt field shows each time pb is painted. A signal spy connected
+// after the page would see a write made inside a handler before the write
+// that ran the handler, so the order is taken from the paints instead.
+class TiltAtPaints : public QObject {
+public:
+    TiltAtPaints(QWidget* box, const TSpinEdit* tilt) : m_tilt(tilt) { box->installEventFilter(this); }
+    QStringList shown;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            shown << m_tilt->currentText();
+        return false;
+    }
+
+private:
+    const TSpinEdit* m_tilt;
+};
+
+QStringList texts(const QSignalSpy& spy) {
+    QStringList out;
+    for (const QList<QVariant>& args : spy)
+        out << args.at(0).toString();
+    return out;
+}
+
+} // namespace
+
+class TestLensPage : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startsWithNothingComputed();
+    void firstPaintWritesTheTilt();
+    void controlsSitAtTheirDesignPlaces_data();
+    void controlsSitAtTheirDesignPlaces();
+    void labelsKeepTheirAnchorEdgeAsCaptionsChange();
+    void listsRangesAndTabOrder();
+    void anchoredControlsFollowAResize();
+    void angle45GivesFocalLengthAndWidth();
+    void angle90ForEachSensor();
+    void angle179RoundsToATenthOrLess();
+    void angleZeroKeepsTheFocalLength();
+    void typedWidthGivesTheAngle();
+    void widthAtDistanceZeroKeepsTheAngle();
+    void widthWhoseAngleIsShownStaysAsTyped();
+    void distanceIsWholeForTheWidthOnly();
+    void commaItemUnderAFullStop();
+    void commaItemUnderAComma();
+    void objectHeightRunsTheTiltChain();
+    void equalHeightsShowTheirBandOnlyUntilTheRepaint();
+    void cameraHeightChangesTheTiltOnlyThroughThePaint();
+    void angleIsLimitedWhenItLosesTheFocus();
+    void angleTakesOnlyNumberCharacters();
+    void arrowKeysStepWithinTheRange();
+    void repaintHappensInsideTheHandler();
+    void codeWritesToCombosRunNothing();
+    void secondPaintBoxStaysEmpty();
+    void hiddenPageKeepsTheTiltInStep();
+
+private:
+    void showPage();
+    void typeInto(QComboBox* combo, const QString& text);
+    void pasteInto(QComboBox* combo, const QString& text);
+    void typeAngle(const QString& text);
+    void pick(QComboBox* combo, int index);
+
+    FakePlatform* m_platform = nullptr;
+    ModalWatchdog* m_watchdog = nullptr;
+    TLensPage* m_page = nullptr;
+};
+
+void TestLensPage::init() {
+    m_platform = new FakePlatform;
+    m_watchdog = new ModalWatchdog;
+    m_page = new TLensPage;
+    m_page->selectDefaultSensor();
+}
+
+void TestLensPage::cleanup() {
+    delete m_page;
+    delete m_watchdog;
+    delete m_platform;
+}
+
+void TestLensPage::showPage() {
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page));
+    QApplication::processEvents();
+}
+
+// Keystrokes over the whole text, each one a change of its own.
+void TestLensPage::typeInto(QComboBox* combo, const QString& text) {
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), text);
+}
+
+// One edit that replaces the text, as a paste does.
+void TestLensPage::pasteInto(QComboBox* combo, const QString& text) {
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    combo->lineEdit()->insert(text);
+}
+
+void TestLensPage::typeAngle(const QString& text) {
+    m_page->seAngle->setFocus();
+    m_page->seAngle->selectAll();
+    QTest::keyClicks(m_page->seAngle, text);
+}
+
+// Opens the list and takes the item with the keyboard, as a user does.
+void TestLensPage::pick(QComboBox* combo, int index) {
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    view->setCurrentIndex(combo->model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(combo->currentIndex(), index);
+}
+
+void TestLensPage::startsWithNothingComputed() {
+    TLensPage& p = *m_page;
+    QCOMPARE(p.cbMatrix->currentIndex(), 4);
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("28"));
+    QCOMPARE(p.edFocalLen->text(), QStringLiteral("6"));
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("10"));
+    QCOMPARE(p.seTilt->currentText(), QStringLiteral("15"));
+    QCOMPARE(p.cbCamHeight->currentText(), QStringLiteral("7"));
+    QCOMPARE(p.cbScale->currentText(), QStringLiteral("1"));
+    QCOMPARE(p.cbObjDistance->currentText(), QStringLiteral("20"));
+    QCOMPARE(p.cbObjHeight->currentText(), QStringLiteral("2"));
+    for (QWidget* w : {(QWidget*)p.edFocalLen, (QWidget*)p.seAngle, (QWidget*)p.cbWidth})
+        QCOMPARE(baseOf(w), normalBase(w));
+    QVERIFY(!p.seTilt->isEnabled());
+    QVERIFY(p.seAngle->isEnabled());
+}
+
+void TestLensPage::firstPaintWritesTheTilt() {
+    showPage();
+    QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("25"));
+    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral("6"));
+}
+
+void TestLensPage::controlsSitAtTheirDesignPlaces_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("cbMatrix") << "cbMatrix" << QRect(16, 152, 105, 21);
+    QTest::newRow("seAngle") << "seAngle" << QRect(16, 200, 105, 22);
+    QTest::newRow("edFocalLen") << "edFocalLen" << QRect(16, 248, 105, 21);
+    QTest::newRow("cbCamHeight") << "cbCamHeight" << QRect(16, 56, 105, 21);
+    QTest::newRow("seTilt") << "seTilt" << QRect(16, 96, 105, 22);
+    QTest::newRow("cbScale") << "cbScale" << QRect(16, 312, 105, 21);
+    QTest::newRow("cbObjDistance") << "cbObjDistance" << QRect(288, 10, 65, 21);
+    QTest::newRow("Shape1") << "Shape1" << QRect(514, 80, 3, 21);
+    QTest::newRow("cbObjHeight") << "cbObjHeight" << QRect(522, 80, 89, 21);
+    QTest::newRow("Shape2") << "Shape2" << QRect(514, 192, 3, 21);
+    QTest::newRow("cbWidth") << "cbWidth" << QRect(522, 192, 89, 21);
+    QTest::newRow("pb") << "pb" << QRect(160, 40, 339, 369);
+    QTest::newRow("PaintBox2") << "PaintBox2" << QRect(520, 232, 161, 97);
+    // Labels: their anchor corner; their size follows their text.
+    QTest::newRow("lbCCD") << "lbCCD" << QRect(16, 136, 0, 0);
+    QTest::newRow("lbAngle") << "lbAngle" << QRect(16, 184, 0, 0);
+    QTest::newRow("lbFocalLen") << "lbFocalLen" << QRect(16, 232, 0, 0);
+    QTest::newRow("lbCamHeight") << "lbCamHeight" << QRect(16, 40, 0, 0);
+    QTest::newRow("lbCamAngle") << "lbCamAngle" << QRect(16, 80, 0, 0);
+    QTest::newRow("lbScale") << "lbScale" << QRect(16, 296, 0, 0);
+    QTest::newRow("lbObjHeight") << "lbObjHeight" << QRect(522, 64, 0, 0);
+    QTest::newRow("lbWidth") << "lbWidth" << QRect(522, 176, 0, 0);
+}
+
+void TestLensPage::controlsSitAtTheirDesignPlaces() {
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    showPage();
+    auto* w = m_page->findChild<QWidget*>(name);
+    QVERIFY(w);
+    QCOMPARE(w->parentWidget(), m_page);
+    QVERIFY(w->isVisible());
+    if (rect.isEmpty()) {
+        QCOMPARE(w->pos(), rect.topLeft());
+        QVERIFY(qobject_cast<QLabel*>(w));
+        QVERIFY(w->width() >= w->sizeHint().width());
+    } else {
+        QCOMPARE(w->geometry(), rect);
+    }
+}
+
+void TestLensPage::labelsKeepTheirAnchorEdgeAsCaptionsChange() {
+    showPage();
+    QLabel* distance = m_page->lbObjDistance;
+    QCOMPARE(distance->geometry().right() + 1, 282); // right-aligned, design 240 + 42
+    QCOMPARE(distance->y(), 14);
+    QVERIFY(distance->width() >= 42);
+    QVERIFY(distance->alignment() & Qt::AlignRight);
+    const QString captions[] = {QStringLiteral("Расстояние до объекта"),
+                                QStringLiteral("Размер матрицы камеры")};
+    distance->setText(captions[0]);
+    m_page->lbCCD->setText(captions[1]);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    QCOMPARE(distance->geometry().right() + 1, 282);
+    QVERIFY(distance->width() >= distance->sizeHint().width());
+    QCOMPARE(m_page->lbCCD->pos(), QPoint(16, 136));
+    QVERIFY(m_page->lbCCD->width() >= m_page->lbCCD->sizeHint().width());
+}
+
+void TestLensPage::listsRangesAndTabOrder() {
+    TLensPage& p = *m_page;
+    QVERIFY(!p.cbMatrix->isEditable());
+    QCOMPARE(p.cbMatrix->count(), 5);
+    QCOMPARE(p.cbMatrix->itemText(1), QStringLiteral("2/3 \""));
+    for (QComboBox* c : {p.cbScale, p.cbObjDistance, p.cbWidth, p.cbCamHeight, p.cbObjHeight})
+        QVERIFY(c->isEditable());
+    QCOMPARE(p.cbScale->count(), 8);
+    QCOMPARE(p.cbObjDistance->count(), 35);
+    QCOMPARE(p.cbObjDistance->itemText(34), QString());
+    QCOMPARE(p.cbWidth->count(), 34);
+    QCOMPARE(p.cbCamHeight->count(), 19);
+    QCOMPARE(p.cbObjHeight->count(), 17);
+    QCOMPARE(p.cbObjHeight->itemText(0), QStringLiteral("1,5"));
+    QCOMPARE(p.seAngle->minimum(), 0);
+    QCOMPARE(p.seAngle->maximum(), 179);
+    QCOMPARE(p.seTilt->minimum(), 0);
+    QCOMPARE(p.seTilt->maximum(), 0);
+    QCOMPARE(p.Shape1->colour(), QColor(0, 128, 0));
+    QCOMPARE(p.Shape2->colour(), QColor(0, 255, 0));
+
+    const QWidget* order[] = {p.cbMatrix, p.seAngle, p.edFocalLen,  p.cbScale,    p.cbObjDistance,
+                              p.cbWidth,  p.cbCamHeight, p.seTilt, p.cbObjHeight};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        const QWidget* next = order[i - 1]->nextInFocusChain();
+        // A combo box's or spin field's own line edit may come first in the chain.
+        while (next && next->parentWidget() == order[i - 1])
+            next = next->nextInFocusChain();
+        QCOMPARE(next, order[i]);
+    }
+}
+
+void TestLensPage::anchoredControlsFollowAResize() {
+    showPage();
+    m_page->resize(904, 678);
+    QApplication::processEvents();
+    QCOMPARE(m_page->pb->geometry(), QRect(160, 40, 539, 569));
+    QCOMPARE(m_page->cbWidth->geometry(), QRect(722, 192, 89, 21));
+    QCOMPARE(m_page->Shape1->geometry(), QRect(714, 80, 3, 21));
+    QCOMPARE(m_page->lbObjHeight->pos(), QPoint(722, 64));
+    QCOMPARE(m_page->cbObjDistance->geometry(), QRect(288, 10, 65, 21));
+    QCOMPARE(m_page->PaintBox2->geometry(), QRect(520, 232, 161, 97));
+    // The diagram is laid out again from the new size: the ground line now
+    // lies at a third of 569, at 180.
+    const QImage shot = m_page->pb->grab().toImage();
+    QCOMPARE(shot.pixelColor(5, 180), QColor(0, 0, 0));
+    QCOMPARE(shot.pixelColor(5, 120), QColor(192, 192, 192));
+}
+
+void TestLensPage::angle45GivesFocalLengthAndWidth() {
+    showPage();
+    typeAngle("45");
+    TLensPage& p = *m_page;
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("45"));
+    QCOMPARE(p.edFocalLen->text(), QStringLiteral("3.9"));
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("16.6"));
+    QCOMPARE(baseOf(p.cbWidth), kComputedColour);
+    QCOMPARE(baseOf(p.seAngle), normalBase(p.seAngle));
+    QCOMPARE(baseOf(p.edFocalLen), kComputedColour);
+}
+
+void TestLensPage::angle90ForEachSensor() {
+    showPage();
+    typeAngle("90");
+    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral("1.6"));
+    pick(m_page->cbMatrix, 0);
+    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral("6.4"));
+    pick(m_page->cbMatrix, 2);
+    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral("3.2"));
+    // The arrow keys pick too.
+    m_page->cbMatrix->setFocus();
+    QTest::keyClick(m_page->cbMatrix, Qt::Key_Down);
+    QTest::keyClick(m_page->cbMatrix, Qt::Key_Down);
+    QCOMPARE(m_page->cbMatrix->currentIndex(), 4);
+    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral("1.6"));
+}
+
+void TestLensPage::angle179RoundsToATenthOrLess() {
+    showPage();
+    pick(m_page->cbMatrix, 1);
+    typeAngle("179");
+    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral(".0"));
+    QCOMPARE(m_page->cbWidth->currentText(), QStringLiteral("4582.9"));
+    pick(m_page->cbMatrix, 0);
+    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral(".1"));
+}
+
+void TestLensPage::angleZeroKeepsTheFocalLength() {
+    showPage();
+    TLensPage& p = *m_page;
+    typeAngle("0");
+    QCOMPARE(p.edFocalLen->text(), QStringLiteral("6"));
+    QCOMPARE(baseOf(p.edFocalLen), kInvalidAngleColour);
+    QCOMPARE(p.cbWidth->currentText(), QString());
+    pick(p.cbMatrix, 0);
+    QCOMPARE(p.edFocalLen->text(), QStringLiteral("6"));
+    pick(p.cbScale, 1);
+    QCOMPARE(p.edFocalLen->text(), QStringLiteral("6"));
+    QCOMPARE(baseOf(p.edFocalLen), kInvalidAngleColour);
+    QCOMPARE(p.cbWidth->currentText(), QString());
+    // The diagram reads the empty width as 1 and goes on painting.
+    QCOMPARE(p.seTilt->currentText(), QStringLiteral("14"));
+}
+
+void TestLensPage::typedWidthGivesTheAngle() {
+    showPage();
+    TLensPage& p = *m_page;
+    typeInto(p.cbWidth, "12");
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("33"));
+    QCOMPARE(p.edFocalLen->text(), QStringLiteral("5.4"));
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("11.8"));
+    QCOMPARE(baseOf(p.seAngle), kComputedColour);
+    QCOMPARE(baseOf(p.cbWidth), normalBase(p.cbWidth));
+    QCOMPARE(baseOf(p.edFocalLen), kComputedColour);
+}
+
+void TestLensPage::widthAtDistanceZeroKeepsTheAngle() {
+    showPage();
+    TLensPage& p = *m_page;
+    pasteInto(p.cbObjDistance, "0");
+    QCOMPARE(p.cbWidth->currentText(), QString());
+    typeInto(p.cbWidth, "12");
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("28"));
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("12"));
+    QCOMPARE(baseOf(p.seAngle), kComputedColour);
+    QCOMPARE(baseOf(p.cbWidth), normalBase(p.cbWidth));
+}
+
+void TestLensPage::widthWhoseAngleIsShownStaysAsTyped() {
+    showPage();
+    TLensPage& p = *m_page;
+    QSignalSpy angleChanges(p.seAngle, &TSpinEdit::textChanged);
+    pasteInto(p.cbWidth, "9.8"); // 27.5 degrees, shown as 28 already
+    QCOMPARE(angleChanges.count(), 0);
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("9.8"));
+    QCOMPARE(p.edFocalLen->text(), QStringLiteral("6"));
+    QCOMPARE(baseOf(p.seAngle), kComputedColour);
+    // A width of 0 takes the angle to 0.
+    pasteInto(p.cbWidth, "0");
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("0"));
+    QCOMPARE(p.cbWidth->currentText(), QString());
+    QCOMPARE(baseOf(p.edFocalLen), kInvalidAngleColour);
+}
+
+void TestLensPage::distanceIsWholeForTheWidthOnly() {
+    showPage();
+    TLensPage& p = *m_page;
+    typeInto(p.cbObjDistance, "12.5");
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral(".5")); // from distance 1
+    QCOMPARE(baseOf(p.cbWidth), kComputedColour);
+    QCOMPARE(p.seTilt->currentText(), QStringLiteral("32")); // the diagram's 12.5
+    // The empty last item: distance 1 for the width, 10 for the diagram.
+    pick(p.cbObjDistance, 34);
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral(".5"));
+    QCOMPARE(p.seTilt->currentText(), QStringLiteral("37"));
+}
+
+void TestLensPage::commaItemUnderAFullStop() {
+    showPage();
+    TiltAtPaints paints(m_page->pb, m_page->seTilt);
+    pick(m_page->cbObjHeight, 0); // "1,5" reads as 3.0 for both readers
+    // The first repaint shows the diagram's 22; CalcCameraTilt's 11 is in the
+    // field when the second repaint puts 22 back.
+    QCOMPARE(paints.shown, (QStringList{"25", "11"}));
+    QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("22"));
+}
+
+void TestLensPage::commaItemUnderAComma() {
+    m_platform->separator = u',';
+    showPage();
+    TiltAtPaints paints(m_page->pb, m_page->seTilt);
+    pick(m_page->cbObjHeight, 0); // 1.5
+    QCOMPARE(paints.shown, (QStringList{"25", "15"}));
+    QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("26"));
+    // Written numbers take the comma too.
+    typeAngle("45");
+    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral("3,9"));
+    QCOMPARE(m_page->cbWidth->currentText(), QStringLiteral("16,6"));
+}
+
+void TestLensPage::objectHeightRunsTheTiltChain() {
+    showPage();
+    QSignalSpy tilts(m_page->seTilt, &TSpinEdit::textChanged);
+    TiltAtPaints paints(m_page->pb, m_page->seTilt);
+    pick(m_page->cbObjHeight, 2); // "2" again: 7, 2 and 20
+    QCOMPARE(paints.shown, (QStringList{"25", "14"}));
+    QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("25"));
+    const QStringList shownTilts = texts(tilts);
+    QCOMPARE(QSet<QString>(shownTilts.begin(), shownTilts.end()), (QSet<QString>{"14", "25"}));
+    QCOMPARE(tilts.count(), 2);
+}
+
+void TestLensPage::equalHeightsShowTheirBandOnlyUntilTheRepaint() {
+    showPage();
+    typeAngle("40");
+    QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("29"));
+    TiltAtPaints paints(m_page->pb, m_page->seTilt);
+    typeInto(m_page->cbObjHeight, "7");
+    QCOMPARE(paints.shown, (QStringList{"29", "180"}));
+    QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("15")); // 3 x 40 / 8
+}
+
+void TestLensPage::cameraHeightChangesTheTiltOnlyThroughThePaint() {
+    showPage();
+    QSignalSpy tilts(m_page->seTilt, &TSpinEdit::textChanged);
+    typeInto(m_page->cbCamHeight, "9");
+    // The diagram's 30 only; CalcCameraTilt would have written 19.
+    QCOMPARE(texts(tilts), QStringList{"30"});
+}
+
+void TestLensPage::angleIsLimitedWhenItLosesTheFocus() {
+    showPage();
+    TLensPage& p = *m_page;
+    typeAngle("200");
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("200")); // used as typed
+    QCOMPARE(p.edFocalLen->text(), QStringLiteral("-.3"));
+    QTest::keyClick(p.seAngle, Qt::Key_Tab);
+    QVERIFY(!p.seAngle->hasFocus());
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("179"));
+    QCOMPARE(p.edFocalLen->text(), QStringLiteral(".0"));
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("4582.9"));
+
+    typeAngle("-5");
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("-1.7"));
+    p.cbScale->setFocus();
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("0"));
+    QCOMPARE(baseOf(p.edFocalLen), kInvalidAngleColour);
+    QCOMPARE(p.cbWidth->currentText(), QString());
+}
+
+void TestLensPage::angleTakesOnlyNumberCharacters() {
+    showPage();
+    TLensPage& p = *m_page;
+    typeAngle("4a5");
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("45"));
+    typeAngle("1.5"); // not a whole number: reads as 0
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("1.5"));
+    QCOMPARE(p.seAngle->value(), 0);
+    QCOMPARE(baseOf(p.edFocalLen), kInvalidAngleColour);
+    QCOMPARE(p.cbWidth->currentText(), QString());
+    // In range as 0, so leaving the field keeps the text.
+    p.cbScale->setFocus();
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("1.5"));
+}
+
+void TestLensPage::arrowKeysStepWithinTheRange() {
+    showPage();
+    TLensPage& p = *m_page;
+    typeAngle("178");
+    QTest::keyClick(p.seAngle, Qt::Key_Up);
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("179"));
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("4582.9"));
+    QTest::keyClick(p.seAngle, Qt::Key_Up);
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("179"));
+    typeAngle("1");
+    QTest::keyClick(p.seAngle, Qt::Key_Down);
+    QTest::keyClick(p.seAngle, Qt::Key_Down);
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("0"));
+}
+
+void TestLensPage::repaintHappensInsideTheHandler() {
+    showPage();
+    PaintCounter counter(m_page->pb);
+    // No event loop runs between the edit and the checks.
+    pasteInto(m_page->cbCamHeight, "9");
+    QVERIFY(counter.paints >= 1);
+    QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("30"));
+    const int before = counter.paints;
+    m_page->seAngle->setText(QStringLiteral("28")); // the same text: nothing runs
+    QCOMPARE(counter.paints, before);
+}
+
+void TestLensPage::codeWritesToCombosRunNothing() {
+    showPage();
+    TLensPage& p = *m_page;
+    p.cbWidth->setEditText(QStringLiteral("50"));
+    p.cbObjDistance->setEditText(QStringLiteral("5"));
+    p.cbObjHeight->setCurrentIndex(5);
+    p.cbMatrix->setCurrentIndex(0);
+    QCOMPARE(p.seAngle->currentText(), QStringLiteral("28"));
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("50"));
+    QCOMPARE(p.edFocalLen->text(), QStringLiteral("6"));
+    QCOMPARE(p.seTilt->currentText(), QStringLiteral("25"));
+}
+
+void TestLensPage::secondPaintBoxStaysEmpty() {
+    showPage();
+    const QImage shot = m_page->grab().toImage();
+    const QRect box = m_page->PaintBox2->geometry();
+    const QColor face = shot.pixelColor(700, 470); // a bare corner of the page
+    int differing = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            differing += shot.pixelColor(x, y) != face;
+    QCOMPARE(differing, 0);
+    m_page->PaintBox2->repaint();
+    QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("25"));
+}
+
+void TestLensPage::hiddenPageKeepsTheTiltInStep() {
+    // Never shown, so pb cannot be painted; the handler's repaint still
+    // writes the diagram's tilt.
+    TLensPage& p = *m_page;
+    p.cbObjHeight->setEditText(QStringLiteral("3"));
+    p.cbObjHeightChange();
+    QCOMPARE(p.seTilt->currentText(), QStringLiteral("22"));
+}
+
+QTEST_MAIN(TestLensPage)
+#include "tst_lenspage.moc"
