@@ -1,8 +1,11 @@
 # Thin wrapper over CMake: `make run` and `make test` are all a new machine needs.
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
 JOBS  ?= $(shell nproc)
 
-.PHONY: deps configure build run test clean format
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+
+.PHONY: deps configure build run test test-sanitize bench fuzz clean format
 
 deps:
 	@scripts/install-deps
@@ -19,8 +22,29 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
+# any report aborts its test and fails the run.
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+# Timed figures against their baselines; see bench/README.md.
+bench: build
+	@scripts/bench $(BUILD)
+
+# Each fuzz target for a bounded time (FUZZ_SECONDS, default 60).
+fuzz: deps
+	@scripts/fuzz
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)
