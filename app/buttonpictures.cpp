@@ -72,8 +72,8 @@ QIcon loadPicture() {
         drawPage(p);
         p.setPen(QPen(QColor(230, 170, 0), 1.5, Qt::SolidLine, Qt::RoundCap));
         const QPointF centre(11, 5);
-        for (const QPointF& d : {QPointF(0, -4), QPointF(3, -3), QPointF(4, 0), QPointF(3, 3),
-                                 QPointF(-3, -3)})
+        for (const QPointF& d :
+             {QPointF(0, -4), QPointF(3, -3), QPointF(4, 0), QPointF(3, 3), QPointF(-3, -3)})
             p.drawLine(centre + d * 0.4, centre + d);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 210, 0));

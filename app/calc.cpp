@@ -1,6 +1,10 @@
 #include "app/calc.h"
 
 #include "app/errorbox.h"
+#include "lens/lenspage.h"
+#include "partners/aboutpage.h"
+#include "partners/programicon.h"
+#include "platform/anchors.h"
 #include "platform/tabsheet.h"
 
 #include <QFontDatabase>
@@ -23,6 +27,7 @@ QFont windowFont() {
 TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Calc"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    setWindowIcon(programIcon());
     setFont(windowFont());
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
@@ -38,10 +43,12 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
 
     tsCalc = new TTabSheet(QStringLiteral("tsCalc"), QStringLiteral("Bandwidth && Disk Space"),
                            PageControl1);
-    tsFocus = new TTabSheet(QStringLiteral("tsFocus"), QStringLiteral("Lens && Angle"),
-                            PageControl1);
+    tsFocus =
+        new TTabSheet(QStringLiteral("tsFocus"), QStringLiteral("Lens && Angle"), PageControl1);
     tsAbout = new TTabSheet(QStringLiteral("tsAbout"), QStringLiteral("?"), PageControl1);
     createPlannerTab();
+    createLensTab();
+    createAboutTab();
     PageControl1->setCurrentWidget(tsCalc);
 
     OpenDialog1.DefaultExt = QStringLiteral("ip");
@@ -55,5 +62,18 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
 }
 
 TCalc::~TCalc() = default;
+
+void TCalc::createLensTab() {
+    lensPage = new lens::TLensPage(tsFocus);
+    lensPage->setObjectName(QStringLiteral("LensPage"));
+    auto* layout = new AnchorLayout(tsFocus, kTabPageDesignSize);
+    layout->place(lensPage, QRect(QPoint(0, 0), kTabPageDesignSize), kAllSides);
+}
+
+void TCalc::createAboutTab() {
+    aboutPage = new TAboutPage(tsAbout);
+    auto* layout = new AnchorLayout(tsAbout, kTabPageDesignSize);
+    layout->place(aboutPage, QRect(QPoint(0, 0), kTabPageDesignSize), kAllSides);
+}
 
 } // namespace vantrel

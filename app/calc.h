@@ -14,9 +14,15 @@ class QTabWidget;
 
 namespace vantrel {
 
+class TAboutPage;
 class TGridColumn;
+class TPartnerBanner;
 class TPlanGrid;
 class TTabSheet;
+
+namespace lens {
+class TLensPage;
+}
 
 class TCalc : public QWidget {
     Q_OBJECT
@@ -59,12 +65,20 @@ public:
     QLabel* lbBanner;
     QLabel* lbLink;
 
+    // The second and third tab, each a page of its own library.
+    lens::TLensPage* lensPage;
+    TAboutPage* aboutPage;
+    // Rotates the partner texts of lbBanner and lbLink.
+    TPartnerBanner* banner;
+
     TFileDialog OpenDialog1{TFileDialog::Kind::Open};
     TFileDialog SaveDialog1{TFileDialog::Kind::Save};
 
 private:
     void createPlannerTab();
     void createPlannerGrid();
+    void createLensTab();
+    void createAboutTab();
     void wireEvents();
 };
 

@@ -2,6 +2,8 @@
 #include "app/buttonpictures.h"
 #include "app/calc.h"
 #include "grid/plangrid.h"
+#include "partners/adrotation.h"
+#include "partners/partnerbanner.h"
 #include "platform/anchors.h"
 #include "platform/tabsheet.h"
 
@@ -78,17 +80,9 @@ void TCalc::createPlannerTab() {
     lbBand = label(tsCalc, "lbBand", "Bandwidth, Mbits/s");
     lbDisk = label(tsCalc, "lbDisk", "Disk space,GB");
     lbTotal = label(tsCalc, "lbTotal", "TOTAL:");
-    lbBanner = label(tsCalc, "lbBanner", "lbBanner");
-    lbBanner->setWordWrap(true);
-    lbBanner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lbBanner->setStyleSheet(QStringLiteral("color: gray; background: transparent;"));
-    lbLink = label(tsCalc, "lbLink", "lbLink");
-    QFont linkFont = lbLink->font();
-    linkFont.setUnderline(true);
-    lbLink->setFont(linkFont);
-    QPalette linkPalette = lbLink->palette();
-    linkPalette.setColor(QPalette::WindowText, Qt::blue);
-    lbLink->setPalette(linkPalette);
+    lbBanner = label(tsCalc, "lbBanner", QString());
+    lbLink = label(tsCalc, "lbLink", QString());
+    banner = new TPartnerBanner(lbBanner, lbLink, adverts(), this);
 
     layout->place(planGrid, {16, 48, 671, 369}, kAllSides);
     layout->place(btnAdd, {16, 16, 105, 25}, kLeftTop);
@@ -98,10 +92,10 @@ void TCalc::createPlannerTab() {
     layout->place(edSpace, {585, 450, 89, 21}, kRightBottom);
     layout->place(btnSave, {586, 16, 105, 25}, kRightTop);
     layout->place(btnLoad, {474, 16, 105, 25}, kRightTop);
-    layout->place(lbFPS, {394, 432, 47, 13}, kRightBottom);
-    layout->place(lbBand, {483, 432, 91, 13}, kRightBottom);
-    layout->place(lbDisk, {587, 432, 71, 13}, kRightBottom);
-    layout->place(lbTotal, {340, 456, 38, 13}, kRightBottom);
+    layout->placeFitted(lbFPS, {394, 432, 47, 13}, kRightBottom);
+    layout->placeFitted(lbBand, {483, 432, 91, 13}, kRightBottom);
+    layout->placeFitted(lbDisk, {587, 432, 71, 13}, kRightBottom);
+    layout->placeFitted(lbTotal, {340, 456, 38, 13}, kRightBottom);
     layout->place(lbBanner, {16, 428, 329, 29}, kLeftBottom);
     layout->place(lbLink, {16, 456, 237, 13}, kLeftBottom);
 

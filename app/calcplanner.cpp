@@ -12,7 +12,8 @@
 namespace vantrel {
 
 void TCalc::wireEvents() {
-    connect(btnAdd, &QPushButton::clicked, this, [this] { reportErrors([this] { btnAddClick(); }); });
+    connect(btnAdd, &QPushButton::clicked, this,
+            [this] { reportErrors([this] { btnAddClick(); }); });
     connect(btnRemove, &QPushButton::clicked, this, [this] { btnRemoveClick(); });
     connect(btnSave, &QPushButton::clicked, this, [this] { btnSaveClick(); });
     connect(btnLoad, &QPushButton::clicked, this, [this] { btnLoadClick(); });
@@ -69,11 +70,21 @@ void TCalc::RecalcFocusedRow() {
     ChangeAd();
 }
 
+namespace {
+
+// A total longer than its box shows its leading digits, not its last ones.
+void showTotal(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+} // namespace
+
 void TCalc::RecalcTotals() {
     const TotalTexts totals = totalTexts(*planGrid);
-    edFPS->setText(totals.fps);
-    edBandwidth->setText(totals.bandwidth);
-    edSpace->setText(totals.diskSpace);
+    showTotal(edFPS, totals.fps);
+    showTotal(edBandwidth, totals.bandwidth);
+    showTotal(edSpace, totals.diskSpace);
 }
 
 void TCalc::btnSaveClick() {

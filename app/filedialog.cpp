@@ -12,7 +12,9 @@ TFileDialog::Chooser& testChooser() {
 }
 } // namespace
 
-void TFileDialog::setChooserForTests(Chooser chooser) { testChooser() = std::move(chooser); }
+void TFileDialog::setChooserForTests(Chooser chooser) {
+    testChooser() = std::move(chooser);
+}
 
 QStringList qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');

@@ -40,6 +40,11 @@ void AnchorLayout::place(QWidget* widget, const QRect& design, Anchors anchors) 
     invalidate();
 }
 
+void AnchorLayout::placeFitted(QWidget* widget, const QRect& design, Anchors anchors) {
+    place(widget, design, anchors);
+    m_entries.back().fitted = true;
+}
+
 void AnchorLayout::addItem(QLayoutItem* item) {
     const QRect design = item->geometry();
     m_entries.push_back({item, design, kLeftTop});
@@ -57,13 +62,18 @@ QLayoutItem* AnchorLayout::takeAt(int index) {
     return item;
 }
 
-int AnchorLayout::count() const { return int(m_entries.size()); }
+int AnchorLayout::count() const {
+    return int(m_entries.size());
+}
 
 void AnchorLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
-    for (const Entry& e : m_entries)
-        e.item->widget()->setGeometry(
-            anchoredRect(e.design, e.anchors, m_designSize, rect.size()).translated(rect.topLeft()));
+    for (const Entry& e : m_entries) {
+        QRect r = anchoredRect(e.design, e.anchors, m_designSize, rect.size());
+        if (e.fitted)
+            r.setWidth(e.item->sizeHint().width());
+        e.item->widget()->setGeometry(r.translated(rect.topLeft()));
+    }
 }
 
 } // namespace vantrel

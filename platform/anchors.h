@@ -32,6 +32,9 @@ public:
 
     // Places a child at its design rectangle with the given anchors.
     void place(QWidget* widget, const QRect& design, Anchors anchors = kLeftTop);
+    // The same for a caption whose width follows its text (as captions are
+    // translated or drawn in a wider font than designed): it keeps its left edge.
+    void placeFitted(QWidget* widget, const QRect& design, Anchors anchors = kLeftTop);
 
     void addItem(QLayoutItem* item) override;
     QLayoutItem* itemAt(int index) const override;
@@ -46,6 +49,7 @@ private:
         QLayoutItem* item;
         QRect design;
         Anchors anchors;
+        bool fitted = false;
     };
     QSize m_designSize;
     std::vector<Entry> m_entries;

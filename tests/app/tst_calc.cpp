@@ -2,7 +2,10 @@
 // accelerators, and the planner's commands through its buttons.
 #include "app/calc.h"
 #include "app/errorbox.h"
+#include "grid/gridcolumn.h"
 #include "grid/plangrid.h"
+#include "partners/aboutpage.h"
+#include "partners/adrotation.h"
 #include "planner/recalccounter.h"
 #include "platform/tabsheet.h"
 #include "tests/support/fakeplatform.h"
@@ -32,8 +35,8 @@ QStringList totals(const TCalc& calc) {
     return {calc.edFPS->text(), calc.edBandwidth->text(), calc.edSpace->text()};
 }
 
-const QStringList kDefaultRow{"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1", "3.68",
-                              "37.90283203125"};
+const QStringList kDefaultRow{"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1",
+                              "3.68",          "37.90283203125"};
 
 } // namespace
 
@@ -43,6 +46,7 @@ private slots:
     void init() {
         QLocale::setDefault(QLocale::c());
         ResetRecalcCounterForTest();
+        adverts().reset();
         m_platform = std::make_unique<test::FakePlatform>();
         m_watchdog = std::make_unique<test::ModalWatchdog>();
         m_calc = std::make_unique<TCalc>();
@@ -64,6 +68,41 @@ private slots:
         QCOMPARE(totals(*m_calc), (QStringList{"10", "3.68", "37.90283203125"}));
         QCOMPARE(RecalcCounter(), 1);
         QCOMPARE(m_calc->PageControl1->currentWidget(), m_calc->tsCalc);
+    }
+
+    void startsWithTheFirstPartnerAndTheVersion() {
+        // English at UTC+1, as the fake platform answers by default.
+        QCOMPARE(adverts().CurrentAd(), 1);
+        QCOMPARE(m_calc->lbLink->text(), adverts().current()->LinkCaption);
+        QCOMPARE(m_calc->lbBanner->text(), adverts().current()->Banner);
+        QCOMPARE(adverts().LastAdTick(), m_platform->tick);
+        QCOMPARE(m_calc->aboutPage->lbVersion->text(), QString("version: 3.0.0.20"));
+        QCOMPARE(m_calc->PageControl1->tabText(0), QString("Bandwidth && Disk Space"));
+        QTest::mouseClick(m_calc->lbLink, Qt::LeftButton);
+        QCOMPARE(m_platform->openedUrls, QStringList{adverts().current()->LinkTarget});
+    }
+
+    void startsInRussianOnARussianSystem() {
+        m_calc.reset();
+        adverts().reset();
+        ResetRecalcCounterForTest();
+        m_platform->langId = 0x0419;
+        m_platform->biasMinutes = -180;
+        m_calc = std::make_unique<TCalc>();
+        m_calc->show();
+        QCOMPARE(m_calc->PageControl1->tabText(0), QString("Трафик и Объем диска"));
+        QCOMPARE(m_calc->PageControl1->tabText(2), QString("?"));
+        QCOMPARE(m_calc->btnAdd->text(), QString("Добавить"));
+        QCOMPARE(m_calc->planGrid->ColumnByName(u"cDays")->caption(), QString("Суток"));
+        QCOMPARE(m_calc->aboutPage->lbVersion->text(), QString("версия 3.0.0.20"));
+        QCOMPARE(adverts().CurrentAd(), 2);
+        // A translated caption is wider than the design's; it is shown whole.
+        QVERIFY(m_calc->lbBand->width() >= m_calc->lbBand->sizeHint().width());
+        // Russian buttons have no accelerator.
+        QApplication::setActiveWindow(m_calc.get());
+        QTest::keyClick(m_calc.get(), Qt::Key_A, Qt::AltModifier);
+        QTest::qWait(200);
+        QCOMPARE(m_calc->planGrid->RowCount(), 1);
     }
 
     void startsWithTheLocaleSeparatorInComputedTexts() {
@@ -174,9 +213,12 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QCOMPARE(bytes.size(), 121);
-        QCOMPARE(bytes.left(36).toHex(),
-                 QByteArray("ffffffff010000001800000000000000ffffffffffffffff000000000000000008000000"));
-        QVERIFY(bytes.endsWith(QByteArray("\x0e\0\0\0" "37.90283203125", 18)));
+        QCOMPARE(
+            bytes.left(36).toHex(),
+            QByteArray("ffffffff010000001800000000000000ffffffffffffffff000000000000000008000000"));
+        QVERIFY(bytes.endsWith(QByteArray("\x0e\0\0\0"
+                                          "37.90283203125",
+                                          18)));
         QCOMPARE(m_calc->SaveDialog1.FileName, dir.filePath("myconfig.ip"));
     }
 
@@ -213,8 +255,8 @@ private slots:
         QTest::addColumn<QString>("messageStart");
         QTest::newRow("missing") << QByteArray() << false << "Cannot open file \"";
         QTest::newRow("zero bytes") << QByteArray() << true << "Stream read error.";
-        QTest::newRow("truncated") << QByteArray("\xff\xff\xff\xff\x01\0\0\0\x18\0", 10) << true
-                                   << "Stream read error.";
+        QTest::newRow("truncated")
+            << QByteArray("\xff\xff\xff\xff\x01\0\0\0\x18\0", 10) << true << "Stream read error.";
     }
     void failedLoadsShowTheirMessageAndKeepTheRows() {
         QFETCH(QByteArray, content);

@@ -1,6 +1,6 @@
 // Renders every tab of the main window to PNG files in the build folder
-// (screens/*.png) so the layout can be checked by eye; also checks that each
-// picture has the page's size and is not blank.
+// (screens/*.png, and *-ru.png in Russian) so the layout can be checked by eye; also checks that
+// each picture has the page's size and is not blank.
 #include "app/calc.h"
 #include "app/errorbox.h"
 #include "platform/tabsheet.h"
@@ -17,8 +17,17 @@ using namespace vantrel;
 class TestScreens : public QObject {
     Q_OBJECT
 private slots:
+    void rendersEachTab_data() {
+        QTest::addColumn<quint16>("langId");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("English") << quint16(0x0409) << QString();
+        QTest::newRow("Russian") << quint16(0x0419) << QString("-ru");
+    }
     void rendersEachTab() {
+        QFETCH(quint16, langId);
+        QFETCH(QString, suffix);
         test::FakePlatform platform;
+        platform.langId = langId;
         QLocale::setDefault(QLocale::c());
         TCalc calc;
         calc.show();
@@ -30,7 +39,7 @@ private slots:
             QCoreApplication::processEvents();
             const QImage window = calc.grab().toImage();
             const QString name = calc.PageControl1->widget(i)->objectName();
-            QVERIFY(window.save(QDir(folder).filePath(name + ".png")));
+            QVERIFY(window.save(QDir(folder).filePath(name + suffix + ".png")));
             QCOMPARE(window.size(), calc.size() * window.devicePixelRatio());
             QSet<QRgb> colours;
             for (int y = 0; y < window.height(); y += 3)
