@@ -408,9 +408,10 @@ void TestLensPage::commaItemUnderAFullStop() {
     showPage();
     TiltAtPaints paints(m_page->pb, m_page->seTilt);
     pick(m_page->cbObjHeight, 0); // "1,5" reads as 3.0 for both readers
-    // The first repaint shows the diagram's 22; CalcCameraTilt's 11 is in the
-    // field when the second repaint puts 22 back.
-    QCOMPARE(paints.shown, (QStringList{"25", "11"}));
+    // The handler's repaint starts over the old 25 and writes 22;
+    // CalcCameraTilt's 11 starts the tilt field's repaint, which puts 22
+    // back; CalcCameraTilt's own repaint closes the chain.
+    QCOMPARE(paints.shown, (QStringList{"25", "11", "22"}));
     QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("22"));
 }
 
@@ -419,7 +420,7 @@ void TestLensPage::commaItemUnderAComma() {
     showPage();
     TiltAtPaints paints(m_page->pb, m_page->seTilt);
     pick(m_page->cbObjHeight, 0); // 1.5
-    QCOMPARE(paints.shown, (QStringList{"25", "15"}));
+    QCOMPARE(paints.shown, (QStringList{"25", "15", "26"}));
     QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("26"));
     // Written numbers take the comma too.
     typeAngle("45");
@@ -432,7 +433,9 @@ void TestLensPage::objectHeightRunsTheTiltChain() {
     QSignalSpy tilts(m_page->seTilt, &TSpinEdit::textChanged);
     TiltAtPaints paints(m_page->pb, m_page->seTilt);
     pick(m_page->cbObjHeight, 2); // "2" again: 7, 2 and 20
-    QCOMPARE(paints.shown, (QStringList{"25", "14"}));
+    // The handler's repaint, the tilt field's repaint over CalcCameraTilt's
+    // 14, and CalcCameraTilt's own repaint after the diagram put 25 back.
+    QCOMPARE(paints.shown, (QStringList{"25", "14", "25"}));
     QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("25"));
     const QStringList shownTilts = texts(tilts);
     QCOMPARE(QSet<QString>(shownTilts.begin(), shownTilts.end()), (QSet<QString>{"14", "25"}));
@@ -445,7 +448,7 @@ void TestLensPage::equalHeightsShowTheirBandOnlyUntilTheRepaint() {
     QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("29"));
     TiltAtPaints paints(m_page->pb, m_page->seTilt);
     typeInto(m_page->cbObjHeight, "7");
-    QCOMPARE(paints.shown, (QStringList{"29", "180"}));
+    QCOMPARE(paints.shown, (QStringList{"29", "180", "15"}));
     QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("15")); // 3 x 40 / 8
 }
 
