@@ -14,25 +14,17 @@
 #include <QTabWidget>
 #include <QTest>
 
-#ifndef VANTREL_GRID_STANDIN
 #include "grid/plangrid.h"
-#endif
 
 using namespace vantrel;
 
 namespace {
 
 TGridColumn* addColumn(QWidget* window, const QString& name, const QString& caption) {
-#ifdef VANTREL_GRID_STANDIN
-    auto* column = new TGridColumn(name, caption, 50, nullptr);
-    column->setParent(window);
-    return column;
-#else
     auto* grid = window->findChild<TPlanGrid*>();
     if (!grid)
         grid = new TPlanGrid(window);
     return grid->addTextColumn(name, caption, 50);
-#endif
 }
 
 // The caption a component shows, whatever its kind.
