@@ -73,8 +73,8 @@ void computeRays(DiagramGeometry& g) {
     const double delta = g.camHeight - g.objHeight;
     g.alpha = (-0.1L < delta && delta < 0.01L) ? halfPi
                                                : double(std::atan((long double)g.distance / delta));
-    g.axis = g.alpha - g.phi / 2;
-    g.lowerEdge = g.alpha - g.phi;
+    g.axis = double((long double)g.alpha - (long double)g.phi / 2);
+    g.lowerEdge = double((long double)g.alpha - g.phi);
     const long double halfTan = std::tan((long double)g.theta / 2);
     if (0 < g.alpha && g.alpha < halfPi) {
         g.farDistance = double(g.camHeight * std::tan((long double)g.alpha));
@@ -146,7 +146,8 @@ DiagramGeometry diagramGeometry(const DiagramFields& f, const QSize box) {
     g.groundY = ((box.height() / 3) / 10) * 10;
     g.planY = 2 * g.groundY;
     g.theta = double(f.angle * kPi / 180);
-    g.phi = g.theta * 3 / 4;
+    // Evaluated in extended precision and kept as a double, as every angle is.
+    g.phi = double((long double)g.theta * 3 / 4);
     computeRays(g);
     return g;
 }

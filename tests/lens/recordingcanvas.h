@@ -21,13 +21,20 @@ public:
 
     static QString penName(lens::DiagramPen pen) {
         switch (pen) {
-        case lens::DiagramPen::Silver: return QStringLiteral("silver");
-        case lens::DiagramPen::Black: return QStringLiteral("black");
-        case lens::DiagramPen::Gray: return QStringLiteral("gray");
-        case lens::DiagramPen::Blue: return QStringLiteral("blue");
-        case lens::DiagramPen::Lime: return QStringLiteral("lime");
-        case lens::DiagramPen::Green: return QStringLiteral("green");
-        case lens::DiagramPen::Navy: return QStringLiteral("navy");
+        case lens::DiagramPen::Silver:
+            return QStringLiteral("silver");
+        case lens::DiagramPen::Black:
+            return QStringLiteral("black");
+        case lens::DiagramPen::Gray:
+            return QStringLiteral("gray");
+        case lens::DiagramPen::Blue:
+            return QStringLiteral("blue");
+        case lens::DiagramPen::Lime:
+            return QStringLiteral("lime");
+        case lens::DiagramPen::Green:
+            return QStringLiteral("green");
+        case lens::DiagramPen::Navy:
+            return QStringLiteral("navy");
         }
         return QString();
     }

@@ -22,8 +22,12 @@ using vantrel::test::ModalWatchdog;
 
 namespace {
 
-QColor baseOf(const QWidget* w) { return w->palette().color(QPalette::Base); }
-QColor normalBase(const QWidget* w) { return QApplication::palette(w).color(QPalette::Base); }
+QColor baseOf(const QWidget* w) {
+    return w->palette().color(QPalette::Base);
+}
+QColor normalBase(const QWidget* w) {
+    return QApplication::palette(w).color(QPalette::Base);
+}
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {
@@ -44,7 +48,9 @@ protected:
 // that ran the handler, so the order is taken from the paints instead.
 class TiltAtPaints : public QObject {
 public:
-    TiltAtPaints(QWidget* box, const TSpinEdit* tilt) : m_tilt(tilt) { box->installEventFilter(this); }
+    TiltAtPaints(QWidget* box, const TSpinEdit* tilt) : m_tilt(tilt) {
+        box->installEventFilter(this);
+    }
     QStringList shown;
 
 protected:
@@ -268,8 +274,9 @@ void TestLensPage::listsRangesAndTabOrder() {
     QCOMPARE(p.Shape1->colour(), QColor(0, 128, 0));
     QCOMPARE(p.Shape2->colour(), QColor(0, 255, 0));
 
-    const QWidget* order[] = {p.cbMatrix, p.seAngle, p.edFocalLen,  p.cbScale,    p.cbObjDistance,
-                              p.cbWidth,  p.cbCamHeight, p.seTilt, p.cbObjHeight};
+    const QWidget* order[] = {p.cbMatrix,    p.seAngle,       p.edFocalLen,
+                              p.cbScale,     p.cbObjDistance, p.cbWidth,
+                              p.cbCamHeight, p.seTilt,        p.cbObjHeight};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         const QWidget* next = order[i - 1]->nextInFocusChain();
         // A combo box's or spin field's own line edit may come first in the chain.
@@ -361,6 +368,7 @@ void TestLensPage::typedWidthGivesTheAngle() {
     QCOMPARE(baseOf(p.seAngle), kComputedColour);
     QCOMPARE(baseOf(p.cbWidth), normalBase(p.cbWidth));
     QCOMPARE(baseOf(p.edFocalLen), kComputedColour);
+    QCOMPARE(p.seTilt->currentText(), QStringLiteral("26")); // the diagram's, at 33 degrees
 }
 
 void TestLensPage::widthAtDistanceZeroKeepsTheAngle() {
