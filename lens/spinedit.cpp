@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "platform/platform.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -62,6 +63,10 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     QAbstractSpinBox::focusOutEvent(event);
+    // A context menu or another window takes the keyboard only for a while;
+    // the field still holds the focus within its window and goes on editing.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
     const qint32 shown = value();
     if (limited(shown) != shown)
         setValue(shown);

@@ -474,6 +474,12 @@ void TestLensPage::angleIsLimitedWhenItLosesTheFocus() {
     typeAngle("200");
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("200")); // used as typed
     QCOMPARE(p.edFocalLen->text(), QStringLiteral("-.3"));
+    // A context menu or another window leaves the field its focus.
+    for (const Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent away(QEvent::FocusOut, reason);
+        QApplication::sendEvent(p.seAngle, &away);
+        QCOMPARE(p.seAngle->currentText(), QStringLiteral("200"));
+    }
     QTest::keyClick(p.seAngle, Qt::Key_Tab);
     QVERIFY(!p.seAngle->hasFocus());
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("179"));
