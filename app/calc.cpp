@@ -65,7 +65,6 @@ TCalc::~TCalc() = default;
 
 void TCalc::createLensTab() {
     lensPage = new lens::TLensPage(tsFocus);
-    lensPage->setObjectName(QStringLiteral("LensPage"));
     auto* layout = new AnchorLayout(tsFocus, kTabPageDesignSize);
     layout->place(lensPage, QRect(QPoint(0, 0), kTabPageDesignSize), kAllSides);
 }

@@ -55,6 +55,11 @@ TPlanGrid::TPlanGrid(QWidget* parent)
 }
 
 TPlanGrid::~TPlanGrid() {
+    // An open editor gives up the focus as it is destroyed; nothing of a grid
+    // that is already going may answer that.
+    qApp->disconnect(this);
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
     // Let the view go of the model before the model (a child) is released.
     QTableView::setModel(nullptr);
     delete m_model;

@@ -36,6 +36,13 @@ TLensPage::TLensPage(QWidget* parent) : QWidget(parent) {
     connectHandlers();
 }
 
+TLensPage::~TLensPage() {
+    // Fields losing focus while they are torn down must not reach the
+    // handlers of a page that is already half gone.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
 void TLensPage::createControls() {
     // Paint boxes and bars lie under the fields, as drawn controls do.
     pb = new TPaintBox(this);

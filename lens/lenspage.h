@@ -25,6 +25,7 @@ public:
     static constexpr QSize kDesignSize{704, 478};
 
     explicit TLensPage(QWidget* parent = nullptr);
+    ~TLensPage() override;
 
     // Start-up: selects the 1/4 inch format; runs no handler, computes nothing.
     void selectDefaultSensor();
