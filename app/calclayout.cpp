@@ -93,7 +93,8 @@ void TCalc::createPlannerTab() {
     layout->place(btnSave, {586, 16, 105, 25}, kRightTop);
     layout->place(btnLoad, {474, 16, 105, 25}, kRightTop);
     layout->placeFitted(lbFPS, {394, 432, 47, 13}, kRightBottom);
-    layout->placeFitted(lbBand, {483, 432, 91, 13}, kRightBottom);
+    layout->placeFitted(lbBand, {483, 432, 91, 13}, kRightBottom,
+                        AnchorLayout::Keep::RightEdge); // lbDisk follows closely
     layout->placeFitted(lbDisk, {587, 432, 71, 13}, kRightBottom);
     layout->placeFitted(lbTotal, {340, 456, 38, 13}, kRightBottom);
     layout->place(lbBanner, {16, 428, 329, 29}, kLeftBottom);

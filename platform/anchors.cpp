@@ -40,9 +40,10 @@ void AnchorLayout::place(QWidget* widget, const QRect& design, Anchors anchors) 
     invalidate();
 }
 
-void AnchorLayout::placeFitted(QWidget* widget, const QRect& design, Anchors anchors) {
+void AnchorLayout::placeFitted(QWidget* widget, const QRect& design, Anchors anchors, Keep keep) {
     place(widget, design, anchors);
     m_entries.back().fitted = true;
+    m_entries.back().keep = keep;
 }
 
 void AnchorLayout::addItem(QLayoutItem* item) {
@@ -70,8 +71,10 @@ void AnchorLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     for (const Entry& e : m_entries) {
         QRect r = anchoredRect(e.design, e.anchors, m_designSize, rect.size());
-        if (e.fitted)
+        if (e.fitted && e.keep == Keep::LeftEdge)
             r.setWidth(e.item->sizeHint().width());
+        else if (e.fitted)
+            r.setLeft(r.right() + 1 - e.item->sizeHint().width());
         e.item->widget()->setGeometry(r.translated(rect.topLeft()));
     }
 }

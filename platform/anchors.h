@@ -33,8 +33,11 @@ public:
     // Places a child at its design rectangle with the given anchors.
     void place(QWidget* widget, const QRect& design, Anchors anchors = kLeftTop);
     // The same for a caption whose width follows its text (as captions are
-    // translated or drawn in a wider font than designed): it keeps its left edge.
-    void placeFitted(QWidget* widget, const QRect& design, Anchors anchors = kLeftTop);
+    // translated or drawn in a wider font than designed): it keeps its left
+    // edge, or its right edge where a neighbour on the right leaves no room.
+    enum class Keep { LeftEdge, RightEdge };
+    void placeFitted(QWidget* widget, const QRect& design, Anchors anchors = kLeftTop,
+                     Keep keep = Keep::LeftEdge);
 
     void addItem(QLayoutItem* item) override;
     QLayoutItem* itemAt(int index) const override;
@@ -50,6 +53,7 @@ private:
         QRect design;
         Anchors anchors;
         bool fitted = false;
+        Keep keep = Keep::LeftEdge;
     };
     QSize m_designSize;
     std::vector<Entry> m_entries;

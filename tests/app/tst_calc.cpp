@@ -152,6 +152,19 @@ private slots:
         QCOMPARE(m_calc->size(), kMinimumClientSize);
     }
 
+    void captionsOverTheTotalsShowWholeAndApart() {
+        for (QSize size : {kDesignClientSize, kMinimumClientSize}) {
+            m_calc->resize(size);
+            QCoreApplication::processEvents();
+            QLabel* labels[] = {m_calc->lbFPS, m_calc->lbBand, m_calc->lbDisk};
+            for (QLabel* label : labels)
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+            QVERIFY(labels[0]->geometry().right() < labels[1]->geometry().left());
+            QVERIFY(labels[1]->geometry().right() < labels[2]->geometry().left());
+            QVERIFY(labels[2]->geometry().right() < m_calc->tsCalc->width());
+        }
+    }
+
     void totalBoxesAreReadOnlyAndPaleBlue() {
         for (QLineEdit* box : {m_calc->edFPS, m_calc->edBandwidth, m_calc->edSpace}) {
             QVERIFY(box->isReadOnly());

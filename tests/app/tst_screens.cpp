@@ -1,6 +1,6 @@
 // Renders every tab of the main window to PNG files in the build folder
-// (screens/*.png, and *-ru.png in Russian) so the layout can be checked by eye; also checks that
-// each picture has the page's size and is not blank.
+// (screens/*.png; *-ru.png in Russian, *-min.png and *-large.png resized) so the layout can be
+// checked by eye; also checks that each picture has the page's size and is not blank.
 #include "app/calc.h"
 #include "app/errorbox.h"
 #include "platform/tabsheet.h"
@@ -20,16 +20,21 @@ private slots:
     void rendersEachTab_data() {
         QTest::addColumn<quint16>("langId");
         QTest::addColumn<QString>("suffix");
-        QTest::newRow("English") << quint16(0x0409) << QString();
-        QTest::newRow("Russian") << quint16(0x0419) << QString("-ru");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("English") << quint16(0x0409) << QString() << kDesignClientSize;
+        QTest::newRow("Russian") << quint16(0x0419) << QString("-ru") << kDesignClientSize;
+        QTest::newRow("smallest") << quint16(0x0409) << QString("-min") << kMinimumClientSize;
+        QTest::newRow("large") << quint16(0x0409) << QString("-large") << QSize(1000, 700);
     }
     void rendersEachTab() {
         QFETCH(quint16, langId);
         QFETCH(QString, suffix);
+        QFETCH(QSize, size);
         test::FakePlatform platform;
         platform.langId = langId;
         QLocale::setDefault(QLocale::c());
         TCalc calc;
+        calc.resize(size);
         calc.show();
         QVERIFY(QTest::qWaitForWindowExposed(&calc));
         const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath("screens");
