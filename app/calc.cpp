@@ -29,8 +29,13 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowIcon(programIcon());
     setFont(windowFont());
+    // The button-face colour as the window's own, so that every control keeps
+    // its usual text colours (a Button background role would make them all
+    // draw in the button-text colour instead of their own).
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
     setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Button);
     resize(kDesignClientSize);
     setMinimumSize(kMinimumClientSize);
     move(kDesignPosition);

@@ -35,6 +35,17 @@ QStringList totals(const TCalc& calc) {
     return {calc.edFPS->text(), calc.edBandwidth->text(), calc.edSpace->text()};
 }
 
+// The colour a label's text is drawn in: its darkest pixel on a light page.
+QColor inkOf(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    QColor ink = Qt::white;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).lightness() < ink.lightness())
+                ink = image.pixelColor(x, y);
+    return ink;
+}
+
 const QStringList kDefaultRow{"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1",
                               "3.68",          "37.90283203125"};
 
@@ -78,6 +89,15 @@ private slots:
         QCOMPARE(adverts().LastAdTick(), m_platform->tick);
         QCOMPARE(m_calc->aboutPage->lbVersion->text(), QString("version: 3.0.0.20"));
         QCOMPARE(m_calc->PageControl1->tabText(0), QString("Bandwidth && Disk Space"));
+        // Each label is drawn in its own colour: a blue link, grey banner and version.
+        const QColor link = inkOf(m_calc->lbLink);
+        QVERIFY2(link.blue() > 200 && link.red() < 80, qPrintable(link.name()));
+        for (QWidget* grey : {static_cast<QWidget*>(m_calc->lbBanner),
+                              static_cast<QWidget*>(m_calc->aboutPage->lbVersion)}) {
+            const QColor ink = inkOf(grey);
+            QVERIFY2(ink.lightness() >= 100 && qAbs(ink.red() - ink.blue()) < 16,
+                     qPrintable(ink.name()));
+        }
         QTest::mouseClick(m_calc->lbLink, Qt::LeftButton);
         QCOMPARE(m_platform->openedUrls, QStringList{adverts().current()->LinkTarget});
     }
