@@ -1,0 +1,315 @@
+// Hostile configuration files through the window's real Load button: a broken
+// file ends in the error box with the rows as they were, a strange but
+// complete one loads, and either way the window still answers afterwards.
+#include "app/calc.h"
+#include "app/errorbox.h"
+#include "grid/plangrid.h"
+#include "planner/recalccounter.h"
+#include "tests/grid/streambytes.h"
+#include "tests/support/fakeplatform.h"
+#include "tests/support/modalwatchdog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+#include <thread>
+
+using namespace vantrel;
+using vantrel::test::StreamBytes;
+
+namespace {
+
+// Everything a failed load must leave as it was.
+struct WindowState {
+    explicit WindowState(const TCalc& calc) : counter(RecalcCounter()) {
+        const TPlanGrid& grid = *calc.planGrid;
+        for (int r = 0; r < grid.RowCount(); ++r) {
+            rows.push_back(grid.RowAt(r));
+            for (qsizetype c = 0; c < grid.RowAt(r)->textCount(); ++c)
+                texts << grid.RowAt(r)->text(c);
+        }
+        focused = grid.FocusedRow();
+        totals = {calc.edFPS->text(), calc.edBandwidth->text(), calc.edSpace->text()};
+    }
+    bool operator==(const WindowState&) const = default;
+
+    std::vector<const TGridRow*> rows;
+    QList<QByteArray> texts;
+    const TGridRow* focused = nullptr;
+    QStringList totals;
+    int counter = 0;
+};
+
+QByteArray defaultRowStream(int rows) {
+    StreamBytes s;
+    s.int32(-1).int32(rows);
+    for (int r = 0; r < rows; ++r) {
+        s.header(0, 8);
+        for (const char* t :
+             {"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1", "3.68", "37.90283203125"})
+            s.text(t);
+    }
+    return s;
+}
+
+// One row whose texts are the given ones.
+QByteArray oneRowStream(const QList<QByteArray>& texts) {
+    StreamBytes s;
+    s.int32(-1).int32(1).header(0, qint32(texts.size()));
+    for (const QByteArray& t : texts)
+        s.text(t);
+    return s;
+}
+
+QByteArray everyByte() {
+    QByteArray bytes(256, Qt::Uninitialized);
+    for (int i = 0; i < 256; ++i)
+        bytes[i] = char(255 - i);
+    return bytes;
+}
+
+} // namespace
+
+class TestHostileFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void brokenFilesShowTheReadErrorAndKeepTheRows_data();
+    void brokenFilesShowTheReadErrorAndKeepTheRows();
+    void aPipeThatEndsEarlyIsABrokenFile();
+    void aFolderCannotBeOpened();
+    void strangeButCompleteFilesLoad_data();
+    void strangeButCompleteFilesLoad();
+
+private:
+    QString writeFile(const QByteArray& bytes);
+    // Answers the open dialog with the path and clicks Load as a user does.
+    void clickLoad(const QString& path);
+    // Two rows, the second changed and focused, so a load has something to keep.
+    void prepareRows();
+    // A click on Add and a good load still work as they should.
+    void checkTheWindowStillAnswers();
+
+    std::unique_ptr<test::FakePlatform> m_platform;
+    std::unique_ptr<test::ModalWatchdog> m_watchdog;
+    std::unique_ptr<TCalc> m_calc;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestHostileFiles::init() {
+    QLocale::setDefault(QLocale::c());
+    ResetRecalcCounterForTest();
+    m_platform = std::make_unique<test::FakePlatform>();
+    m_watchdog = std::make_unique<test::ModalWatchdog>();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_calc = std::make_unique<TCalc>();
+    m_calc->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_calc.get()));
+}
+
+void TestHostileFiles::cleanup() {
+    TFileDialog::setChooserForTests({});
+    QCOMPARE(m_watchdog->unexpectedBoxes(), 0);
+    m_calc.reset();
+    m_dir.reset();
+    m_watchdog.reset();
+    m_platform.reset();
+    QLocale::setDefault(QLocale::system());
+}
+
+QString TestHostileFiles::writeFile(const QByteArray& bytes) {
+    const QString path = m_dir->filePath(QStringLiteral("hostile.ip"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file");
+    return path;
+}
+
+void TestHostileFiles::clickLoad(const QString& path) {
+    TFileDialog::setChooserForTests(
+        [path](TFileDialog::Kind, const QString&) { return std::optional<QString>(path); });
+    QTest::mouseClick(m_calc->btnLoad, Qt::LeftButton);
+}
+
+void TestHostileFiles::prepareRows() {
+    QTest::mouseClick(m_calc->btnAdd, Qt::LeftButton);
+    TPlanGrid& grid = *m_calc->planGrid;
+    QCOMPARE(grid.RowCount(), 2);
+    grid.FocusRow(grid.RowAt(1));
+    grid.SetCellValue(grid.RowAt(1), 5, 4);
+    m_calc->RecalcFocusedRow();
+    QCOMPARE(m_calc->edBandwidth->text(), QStringLiteral("18.4"));
+}
+
+void TestHostileFiles::checkTheWindowStillAnswers() {
+    TPlanGrid& grid = *m_calc->planGrid;
+    const int rows = grid.RowCount();
+    const int counter = RecalcCounter();
+    QTest::mouseClick(m_calc->btnAdd, Qt::LeftButton);
+    QCOMPARE(grid.RowCount(), rows + 1);
+    QCOMPARE(RecalcCounter(), counter + 1);
+    QVERIFY(!m_calc->grab().isNull());
+
+    clickLoad(writeFile(defaultRowStream(2)));
+    QCOMPARE(grid.RowCount(), 2);
+    QCOMPARE(grid.GetCellText(grid.RowAt(1), 1), QStringLiteral("MJPG-Medium (20)"));
+    QCOMPARE(grid.FocusedRow(), grid.RowAt(0));
+    QCOMPARE(m_calc->edFPS->text(), QStringLiteral("20"));
+    QCOMPARE(m_calc->edBandwidth->text(), QStringLiteral("7.36"));
+    QCOMPARE(m_calc->edSpace->text(), QStringLiteral("75.8056640625"));
+}
+
+void TestHostileFiles::brokenFilesShowTheReadErrorAndKeepTheRows_data() {
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray whole = defaultRowStream(1);
+    QTest::newRow("zero bytes") << QByteArray();
+    QTest::newRow("marker only") << whole.left(4);
+    QTest::newRow("cut inside a header") << whole.left(20);
+    QTest::newRow("cut inside a text") << whole.left(60);
+    QTest::newRow("last byte missing") << whole.left(whole.size() - 1);
+    QTest::newRow("second row missing") << defaultRowStream(2).left(whole.size());
+    QTest::newRow("header below 24")
+        << StreamBytes().int32(-1).int32(1).int32(20).header(0, 0).bytes();
+    QTest::newRow("header of 2 GiB")
+        << StreamBytes().int32(-1).int32(1).int32(0x7fffffff).header(0, 0).bytes();
+    QTest::newRow("negative text length")
+        << StreamBytes().int32(-1).int32(1).header(0, 1).int32(-5).raw("abcde").bytes();
+    QTest::newRow("text of 2 GiB")
+        << StreamBytes().int32(-1).int32(1).header(0, 1).int32(0x7fffffff).raw("x").bytes();
+    QTest::newRow("two billion rows")
+        << StreamBytes().int32(-1).int32(0x7fffffff).header(0, 0).bytes();
+    QTest::newRow("two billion texts")
+        << StreamBytes().int32(-1).int32(1).header(0, 0x7fffffff).text("a").bytes();
+    QTest::newRow("two billion sub-rows")
+        << StreamBytes().int32(-1).int32(1).header(0x7fffffff, 0).bytes();
+    QTest::newRow("older layout, length past the end")
+        << StreamBytes().int32(1).header(0, 1).byte(250).raw("short").bytes();
+    StreamBytes deep;
+    deep.int32(-1).int32(1);
+    for (int i = 0; i < 50000; ++i)
+        deep.header(1, 1).text("n"); // the innermost sub-row never comes
+    QTest::newRow("deep nesting cut short") << deep.bytes();
+    QTest::newRow("a megabyte of a text that never ends") << StreamBytes()
+                                                                 .int32(-1)
+                                                                 .int32(1)
+                                                                 .header(0, 1)
+                                                                 .int32(8 << 20)
+                                                                 .raw(QByteArray(1 << 20, 'z'))
+                                                                 .bytes();
+}
+
+void TestHostileFiles::brokenFilesShowTheReadErrorAndKeepTheRows() {
+    QFETCH(QByteArray, content);
+    prepareRows();
+    const WindowState before(*m_calc);
+    m_watchdog->expectBox();
+    clickLoad(writeFile(content));
+    QCOMPARE(m_watchdog->lastBoxText(), QStringLiteral("Stream read error."));
+    QVERIFY(WindowState(*m_calc) == before);
+    QVERIFY(!m_calc->planGrid->isUpdating());
+    checkTheWindowStillAnswers();
+}
+
+void TestHostileFiles::aPipeThatEndsEarlyIsABrokenFile() {
+    prepareRows();
+    const WindowState before(*m_calc);
+    const QString path = m_dir->filePath(QStringLiteral("pipe.ip"));
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const QByteArray cut = defaultRowStream(3).left(200);
+    std::thread writer([&] {
+        QFile pipe(path);
+        if (pipe.open(QIODevice::WriteOnly)) // waits for the reader to open
+            pipe.write(cut);
+    });
+    m_watchdog->expectBox();
+    clickLoad(path);
+    writer.join();
+    QCOMPARE(m_watchdog->lastBoxText(), QStringLiteral("Stream read error."));
+    QVERIFY(WindowState(*m_calc) == before);
+    checkTheWindowStillAnswers();
+}
+
+void TestHostileFiles::aFolderCannotBeOpened() {
+    prepareRows();
+    const WindowState before(*m_calc);
+    const QString folder = m_dir->filePath(QStringLiteral("plans.ip"));
+    QVERIFY(QDir().mkdir(folder));
+    m_watchdog->expectBox();
+    clickLoad(folder);
+    const QString text = m_watchdog->lastBoxText();
+    QVERIFY2(text.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(folder)),
+             qPrintable(text));
+    QVERIFY(WindowState(*m_calc) == before);
+    checkTheWindowStillAnswers();
+}
+
+void TestHostileFiles::strangeButCompleteFilesLoad_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QByteArray>("firstText"); // cell 0 of the first row, byte for byte
+    QTest::newRow("negative row count")
+        << StreamBytes().int32(-1).int32(-5).bytes() << 0 << QByteArray();
+    QTest::newRow("a megabyte of FF") << QByteArray(1 << 20, '\xff') << 0 << QByteArray();
+    QTest::newRow("a row without texts")
+        << StreamBytes().int32(-1).int32(1).header(0, 0).bytes() << 1 << QByteArray();
+    QTest::newRow("every byte value in every cell")
+        << oneRowStream(QList<QByteArray>(8, everyByte())) << 1 << everyByte();
+    const QByteArray nul("640x480\0(VGA)", 13);
+    QTest::newRow("NUL bytes and broken UTF-8")
+        << oneRowStream({nul, "\xc3\x28\xa0\xa1",
+                         "4\0"
+                         "6",
+                         "\xff\xfe", "-0", "$", "1e400", "NAN"})
+        << 1 << nul;
+    QTest::newRow("five thousand texts")
+        << oneRowStream(QList<QByteArray>(5000, "77")) << 1 << QByteArray("77");
+    const QByteArray wide(4 << 20, 'W');
+    QTest::newRow("a four-megabyte cell")
+        << oneRowStream({wide, "MJPG-Low (10)", "46", "10", "1", "1"}) << 1 << wide;
+    QTest::newRow("huge numbers") << oneRowStream({"640x480 (VGA)", "MJPG-High (30)", "2147483647",
+                                                   "2147483647", "2147483647", "2147483647"})
+                                  << 1 << QByteArray("640x480 (VGA)");
+    QTest::newRow("twenty thousand rows")
+        << defaultRowStream(20000) << 20000 << QByteArray("640x480 (VGA)");
+    StreamBytes deep;
+    deep.int32(-1).int32(1);
+    for (int i = 0; i < 100000; ++i)
+        deep.header(i + 1 < 100000 ? 1 : 0, 1).text("n");
+    QTest::newRow("sub-rows nested a hundred thousand deep")
+        << deep.bytes() << 1 << QByteArray("n");
+}
+
+void TestHostileFiles::strangeButCompleteFilesLoad() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, rows);
+    QFETCH(QByteArray, firstText);
+    prepareRows();
+    const WindowState before(*m_calc);
+    clickLoad(writeFile(content));
+    TPlanGrid& grid = *m_calc->planGrid;
+    QCOMPARE(grid.RowCount(), rows);
+    QCOMPARE(grid.FocusedRow(), rows > 0 ? grid.RowAt(0) : nullptr);
+    QCOMPARE(RecalcCounter(), before.counter + 1);
+    if (rows > 0)
+        QVERIFY(grid.RowAt(0)->text(0) == firstText);
+    else // nothing to recalculate: the totals stay as they were
+        QCOMPARE(QStringList(
+                     {m_calc->edFPS->text(), m_calc->edBandwidth->text(), m_calc->edSpace->text()}),
+                 before.totals);
+    QVERIFY(!m_calc->grab().isNull()); // and the window paints what it holds
+    checkTheWindowStillAnswers();
+}
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TestHostileFiles test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_hostilefiles.moc"
