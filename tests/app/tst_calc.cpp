@@ -8,8 +8,7 @@
 #include "partners/adrotation.h"
 #include "planner/recalccounter.h"
 #include "platform/tabsheet.h"
-#include "tests/support/fakeplatform.h"
-#include "tests/support/modalwatchdog.h"
+#include "tests/app/calcfixture.h"
 
 #include <QFile>
 #include <QLabel>
@@ -54,150 +53,134 @@ const QStringList kDefaultRow{"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "
 class TestCalc : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        QLocale::setDefault(QLocale::c());
-        ResetRecalcCounterForTest();
-        adverts().reset();
-        m_platform = std::make_unique<test::FakePlatform>();
-        m_watchdog = std::make_unique<test::ModalWatchdog>();
-        m_calc = std::make_unique<TCalc>();
-        m_calc->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_calc.get()));
-    }
-    void cleanup() {
-        TFileDialog::setChooserForTests({});
-        QCOMPARE(m_watchdog->unexpectedBoxes(), 0);
-        m_calc.reset();
-        m_watchdog.reset();
-        m_platform.reset();
-        QLocale::setDefault(QLocale::system());
-    }
+    void init() { m.start(); }
+    void cleanup() { m.stop(); }
 
     void startsWithOneDefaultRowAndItsTotals() {
-        QCOMPARE(m_calc->planGrid->RowCount(), 1);
-        QCOMPARE(rowTexts(*m_calc->planGrid, 0), kDefaultRow);
-        QCOMPARE(totals(*m_calc), (QStringList{"10", "3.68", "37.90283203125"}));
+        QCOMPARE(m.calc->planGrid->RowCount(), 1);
+        QCOMPARE(rowTexts(*m.calc->planGrid, 0), kDefaultRow);
+        QCOMPARE(totals(*m.calc), (QStringList{"10", "3.68", "37.90283203125"}));
         QCOMPARE(RecalcCounter(), 1);
-        QCOMPARE(m_calc->PageControl1->currentWidget(), m_calc->tsCalc);
+        QCOMPARE(m.calc->PageControl1->currentWidget(), m.calc->tsCalc);
     }
 
     void startsWithTheFirstPartnerAndTheVersion() {
         // English at UTC+1, as the fake platform answers by default.
         QCOMPARE(adverts().CurrentAd(), 1);
-        QCOMPARE(m_calc->lbLink->text(), adverts().current()->LinkCaption);
-        QCOMPARE(m_calc->lbBanner->text(), adverts().current()->Banner);
-        QCOMPARE(adverts().LastAdTick(), m_platform->tick);
-        QCOMPARE(m_calc->aboutPage->lbVersion->text(), QString("version: 3.0.0.20"));
-        QCOMPARE(m_calc->PageControl1->tabText(0), QString("Bandwidth && Disk Space"));
+        QCOMPARE(m.calc->lbLink->text(), adverts().current()->LinkCaption);
+        QCOMPARE(m.calc->lbBanner->text(), adverts().current()->Banner);
+        QCOMPARE(adverts().LastAdTick(), m.platform->tick);
+        QCOMPARE(m.calc->aboutPage->lbVersion->text(), QString("version: 3.0.0.20"));
+        QCOMPARE(m.calc->PageControl1->tabText(0), QString("Bandwidth && Disk Space"));
         // Each label is drawn in its own colour: a blue link, grey banner and version.
-        const QColor link = inkOf(m_calc->lbLink);
+        const QColor link = inkOf(m.calc->lbLink);
         QVERIFY2(link.blue() > 200 && link.red() < 80, qPrintable(link.name()));
-        for (QWidget* grey : {static_cast<QWidget*>(m_calc->lbBanner),
-                              static_cast<QWidget*>(m_calc->aboutPage->lbVersion)}) {
+        for (QWidget* grey : {static_cast<QWidget*>(m.calc->lbBanner),
+                              static_cast<QWidget*>(m.calc->aboutPage->lbVersion)}) {
             const QColor ink = inkOf(grey);
             QVERIFY2(ink.lightness() >= 100 && qAbs(ink.red() - ink.blue()) < 16,
                      qPrintable(ink.name()));
         }
-        QTest::mouseClick(m_calc->lbLink, Qt::LeftButton);
-        QCOMPARE(m_platform->openedUrls, QStringList{adverts().current()->LinkTarget});
+        QTest::mouseClick(m.calc->lbLink, Qt::LeftButton);
+        QCOMPARE(m.platform->openedUrls, QStringList{adverts().current()->LinkTarget});
     }
 
     void startsInRussianOnARussianSystem() {
-        m_calc.reset();
+        m.calc.reset();
         adverts().reset();
         ResetRecalcCounterForTest();
-        m_platform->langId = 0x0419;
-        m_platform->biasMinutes = -180;
-        m_calc = std::make_unique<TCalc>();
-        m_calc->show();
-        QCOMPARE(m_calc->PageControl1->tabText(0), QString("Трафик и Объем диска"));
-        QCOMPARE(m_calc->PageControl1->tabText(2), QString("?"));
-        QCOMPARE(m_calc->btnAdd->text(), QString("Добавить"));
-        QCOMPARE(m_calc->planGrid->ColumnByName(u"cDays")->caption(), QString("Суток"));
-        QCOMPARE(m_calc->aboutPage->lbVersion->text(), QString("версия 3.0.0.20"));
+        m.platform->langId = 0x0419;
+        m.platform->biasMinutes = -180;
+        m.calc = std::make_unique<TCalc>();
+        m.calc->show();
+        QCOMPARE(m.calc->PageControl1->tabText(0), QString("Трафик и Объем диска"));
+        QCOMPARE(m.calc->PageControl1->tabText(2), QString("?"));
+        QCOMPARE(m.calc->btnAdd->text(), QString("Добавить"));
+        QCOMPARE(m.calc->planGrid->ColumnByName(u"cDays")->caption(), QString("Суток"));
+        QCOMPARE(m.calc->aboutPage->lbVersion->text(), QString("версия 3.0.0.20"));
         QCOMPARE(adverts().CurrentAd(), 2);
         // A translated caption is wider than the design's; it is shown whole.
-        QVERIFY(m_calc->lbBand->width() >= m_calc->lbBand->sizeHint().width());
+        QVERIFY(m.calc->lbBand->width() >= m.calc->lbBand->sizeHint().width());
         // Russian buttons have no accelerator.
-        QApplication::setActiveWindow(m_calc.get());
-        QTest::keyClick(m_calc.get(), Qt::Key_A, Qt::AltModifier);
+        QApplication::setActiveWindow(m.calc.get());
+        QTest::keyClick(m.calc.get(), Qt::Key_A, Qt::AltModifier);
         QTest::qWait(200);
-        QCOMPARE(m_calc->planGrid->RowCount(), 1);
+        QCOMPARE(m.calc->planGrid->RowCount(), 1);
     }
 
     void startsWithTheLocaleSeparatorInComputedTexts() {
-        m_calc.reset();
+        m.calc.reset();
         QLocale::setDefault(QLocale(QLocale::German));
-        m_platform->separator = u',';
-        m_calc = std::make_unique<TCalc>();
-        QCOMPARE(m_calc->planGrid->GetCellText(m_calc->planGrid->RowAt(0), 6), QString("3,68"));
-        QCOMPARE(totals(*m_calc), (QStringList{"10", "3,68", "37,90283203125"}));
+        m.platform->separator = u',';
+        m.calc = std::make_unique<TCalc>();
+        QCOMPARE(m.calc->planGrid->GetCellText(m.calc->planGrid->RowAt(0), 6), QString("3,68"));
+        QCOMPARE(totals(*m.calc), (QStringList{"10", "3,68", "37,90283203125"}));
     }
 
     void windowHasItsDesignGeometryAndCaptions() {
-        QCOMPARE(m_calc->windowTitle(), QString("Vantrel"));
-        QCOMPARE(m_calc->size(), kDesignClientSize);
-        QCOMPARE(m_calc->minimumSize(), kMinimumClientSize);
-        QCOMPARE(m_calc->pos(), kDesignPosition);
-        const QTabWidget* tabs = m_calc->PageControl1;
+        QCOMPARE(m.calc->windowTitle(), QString("Vantrel"));
+        QCOMPARE(m.calc->size(), kDesignClientSize);
+        QCOMPARE(m.calc->minimumSize(), kMinimumClientSize);
+        QCOMPARE(m.calc->pos(), kDesignPosition);
+        const QTabWidget* tabs = m.calc->PageControl1;
         QCOMPARE(tabs->count(), 3);
-        QCOMPARE(m_calc->tsCalc->caption(), QString("Bandwidth && Disk Space"));
-        QCOMPARE(m_calc->tsFocus->caption(), QString("Lens && Angle"));
-        QCOMPARE(m_calc->tsAbout->caption(), QString("?"));
-        QCOMPARE(m_calc->font().pixelSize(), 11);
+        QCOMPARE(m.calc->tsCalc->caption(), QString("Bandwidth && Disk Space"));
+        QCOMPARE(m.calc->tsFocus->caption(), QString("Lens && Angle"));
+        QCOMPARE(m.calc->tsAbout->caption(), QString("?"));
+        QCOMPARE(m.calc->font().pixelSize(), 11);
     }
 
     // Left- and top-anchored controls sit at their design pixels; right- and
     // bottom-anchored ones keep their design distances to those edges.
     void controlsKeepTheirAnchoredDistancesOnResize() {
         for (QSize clientSize : {kDesignClientSize, kMinimumClientSize, QSize(1000, 800)}) {
-            m_calc->resize(clientSize);
+            m.calc->resize(clientSize);
             QCoreApplication::processEvents();
-            const QSize page = m_calc->tsCalc->size();
+            const QSize page = m.calc->tsCalc->size();
             const int dx = page.width() - kTabPageDesignSize.width();
             const int dy = page.height() - kTabPageDesignSize.height();
-            QCOMPARE(m_calc->btnAdd->geometry(), QRect(16, 16, 105, 25));
-            QCOMPARE(m_calc->btnRemove->geometry(), QRect(128, 16, 105, 25));
-            QCOMPARE(m_calc->planGrid->geometry(), QRect(16, 48, 671 + dx, 369 + dy));
-            QCOMPARE(m_calc->btnSave->geometry(), QRect(586 + dx, 16, 105, 25));
-            QCOMPARE(m_calc->btnLoad->geometry(), QRect(474 + dx, 16, 105, 25));
-            QCOMPARE(m_calc->edFPS->geometry(), QRect(393 + dx, 450 + dy, 74, 21));
-            QCOMPARE(m_calc->edBandwidth->geometry(), QRect(481 + dx, 450 + dy, 93, 21));
-            QCOMPARE(m_calc->edSpace->geometry(), QRect(585 + dx, 450 + dy, 89, 21));
-            QCOMPARE(m_calc->lbTotal->geometry().topLeft(), QPoint(340 + dx, 456 + dy));
-            QCOMPARE(m_calc->lbBanner->geometry(), QRect(16, 428 + dy, 329, 29));
-            QCOMPARE(m_calc->lbLink->geometry().topLeft(), QPoint(16, 456 + dy));
+            QCOMPARE(m.calc->btnAdd->geometry(), QRect(16, 16, 105, 25));
+            QCOMPARE(m.calc->btnRemove->geometry(), QRect(128, 16, 105, 25));
+            QCOMPARE(m.calc->planGrid->geometry(), QRect(16, 48, 671 + dx, 369 + dy));
+            QCOMPARE(m.calc->btnSave->geometry(), QRect(586 + dx, 16, 105, 25));
+            QCOMPARE(m.calc->btnLoad->geometry(), QRect(474 + dx, 16, 105, 25));
+            QCOMPARE(m.calc->edFPS->geometry(), QRect(393 + dx, 450 + dy, 74, 21));
+            QCOMPARE(m.calc->edBandwidth->geometry(), QRect(481 + dx, 450 + dy, 93, 21));
+            QCOMPARE(m.calc->edSpace->geometry(), QRect(585 + dx, 450 + dy, 89, 21));
+            QCOMPARE(m.calc->lbTotal->geometry().topLeft(), QPoint(340 + dx, 456 + dy));
+            QCOMPARE(m.calc->lbBanner->geometry(), QRect(16, 428 + dy, 329, 29));
+            QCOMPARE(m.calc->lbLink->geometry().topLeft(), QPoint(16, 456 + dy));
         }
-        m_calc->resize(100, 100);
-        QCOMPARE(m_calc->size(), kMinimumClientSize);
+        m.calc->resize(100, 100);
+        QCOMPARE(m.calc->size(), kMinimumClientSize);
     }
 
     void captionsOverTheTotalsShowWholeAndApart() {
         for (QSize size : {kDesignClientSize, kMinimumClientSize}) {
-            m_calc->resize(size);
+            m.calc->resize(size);
             QCoreApplication::processEvents();
-            QLabel* labels[] = {m_calc->lbFPS, m_calc->lbBand, m_calc->lbDisk};
+            QLabel* labels[] = {m.calc->lbFPS, m.calc->lbBand, m.calc->lbDisk};
             for (QLabel* label : labels)
                 QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
             QVERIFY(labels[0]->geometry().right() < labels[1]->geometry().left());
             QVERIFY(labels[1]->geometry().right() < labels[2]->geometry().left());
-            QVERIFY(labels[2]->geometry().right() < m_calc->tsCalc->width());
+            QVERIFY(labels[2]->geometry().right() < m.calc->tsCalc->width());
         }
     }
 
     void totalBoxesAreReadOnlyAndPaleBlue() {
-        for (QLineEdit* box : {m_calc->edFPS, m_calc->edBandwidth, m_calc->edSpace}) {
+        for (QLineEdit* box : {m.calc->edFPS, m.calc->edBandwidth, m.calc->edSpace}) {
             QVERIFY(box->isReadOnly());
             QCOMPARE(box->palette().color(QPalette::Base), QColor(224, 238, 254));
         }
     }
 
     void tabOrderFollowsTheDesign() {
-        QWidget* expected[] = {m_calc->btnAdd,      m_calc->btnRemove, m_calc->edFPS,
-                               m_calc->edBandwidth, m_calc->edSpace,   m_calc->btnSave,
-                               m_calc->btnLoad};
-        QApplication::setActiveWindow(m_calc.get());
-        m_calc->btnAdd->setFocus();
+        QWidget* expected[] = {m.calc->btnAdd,      m.calc->btnRemove, m.calc->edFPS,
+                               m.calc->edBandwidth, m.calc->edSpace,   m.calc->btnSave,
+                               m.calc->btnLoad};
+        QApplication::setActiveWindow(m.calc.get());
+        m.calc->btnAdd->setFocus();
         for (QWidget* next : std::span(expected).subspan(1)) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -207,32 +190,32 @@ private slots:
     void acceleratorsPressTheFourButtons() {
         // Accelerators belong to the active window, and a button pressed by
         // one clicks after its short pressed-down look.
-        QApplication::setActiveWindow(m_calc.get());
-        QTest::keyClick(m_calc.get(), Qt::Key_A, Qt::AltModifier);
-        QTRY_COMPARE(m_calc->planGrid->RowCount(), 2);
-        QCOMPARE(totals(*m_calc), (QStringList{"20", "7.36", "75.8056640625"}));
-        QTest::keyClick(m_calc.get(), Qt::Key_R, Qt::AltModifier);
-        QTRY_COMPARE(m_calc->planGrid->RowCount(), 1);
+        QApplication::setActiveWindow(m.calc.get());
+        QTest::keyClick(m.calc.get(), Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(m.calc->planGrid->RowCount(), 2);
+        QCOMPARE(totals(*m.calc), (QStringList{"20", "7.36", "75.8056640625"}));
+        QTest::keyClick(m.calc.get(), Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(m.calc->planGrid->RowCount(), 1);
         QStringList asked;
         TFileDialog::setChooserForTests([&](TFileDialog::Kind kind, const QString&) {
             asked << (kind == TFileDialog::Kind::Save ? "save" : "open");
             return std::optional<QString>();
         });
-        QTest::keyClick(m_calc.get(), Qt::Key_S, Qt::AltModifier);
+        QTest::keyClick(m.calc.get(), Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(asked.size(), 1);
-        QTest::keyClick(m_calc.get(), Qt::Key_L, Qt::AltModifier);
+        QTest::keyClick(m.calc.get(), Qt::Key_L, Qt::AltModifier);
         QTRY_COMPARE(asked.size(), 2);
         QCOMPARE(asked, (QStringList{"save", "open"}));
     }
 
     void removingTheOnlyRowZeroesTheTotalsAndCountsNothing() {
-        m_calc->btnRemoveClick();
-        QCOMPARE(m_calc->planGrid->RowCount(), 0);
-        QCOMPARE(totals(*m_calc), (QStringList{"0", "0", "0"}));
-        m_calc->btnRemoveClick();
-        QCOMPARE(totals(*m_calc), (QStringList{"0", "0", "0"}));
+        m.calc->btnRemoveClick();
+        QCOMPARE(m.calc->planGrid->RowCount(), 0);
+        QCOMPARE(totals(*m.calc), (QStringList{"0", "0", "0"}));
+        m.calc->btnRemoveClick();
+        QCOMPARE(totals(*m.calc), (QStringList{"0", "0", "0"}));
         QCOMPARE(RecalcCounter(), 1);
-        m_calc->btnAddClick();
+        m.calc->btnAddClick();
         QCOMPARE(RecalcCounter(), 2);
     }
 
@@ -241,7 +224,7 @@ private slots:
         TFileDialog::setChooserForTests([&](TFileDialog::Kind, const QString& proposed) {
             return std::optional<QString>(dir.filePath(proposed));
         });
-        m_calc->btnSaveClick();
+        m.calc->btnSaveClick();
         QFile file(dir.filePath("myconfig.ip"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -252,7 +235,7 @@ private slots:
         QVERIFY(bytes.endsWith(QByteArray("\x0e\0\0\0"
                                           "37.90283203125",
                                           18)));
-        QCOMPARE(m_calc->SaveDialog1.FileName, dir.filePath("myconfig.ip"));
+        QCOMPARE(m.calc->SaveDialog1.FileName, dir.filePath("myconfig.ip"));
     }
 
     void loadReplacesRowsAndRecalculatesTheFirst() {
@@ -260,26 +243,26 @@ private slots:
         TFileDialog::setChooserForTests([&](TFileDialog::Kind, const QString&) {
             return std::optional<QString>(dir.filePath("plan.ip"));
         });
-        m_calc->btnAddClick();
-        m_calc->planGrid->SetCellValue(m_calc->planGrid->RowAt(1), 3, 25);
-        m_calc->btnSaveClick();
-        m_calc->btnRemoveClick();
+        m.calc->btnAddClick();
+        m.calc->planGrid->SetCellValue(m.calc->planGrid->RowAt(1), 3, 25);
+        m.calc->btnSaveClick();
+        m.calc->btnRemoveClick();
         const int before = RecalcCounter();
-        m_calc->btnLoadClick();
-        QCOMPARE(m_calc->planGrid->RowCount(), 2);
-        QCOMPARE(rowTexts(*m_calc->planGrid, 0), kDefaultRow);
-        QCOMPARE(m_calc->planGrid->GetCellText(m_calc->planGrid->RowAt(1), 3), QString("25"));
-        QCOMPARE(m_calc->planGrid->FocusedRow(), m_calc->planGrid->RowAt(0));
+        m.calc->btnLoadClick();
+        QCOMPARE(m.calc->planGrid->RowCount(), 2);
+        QCOMPARE(rowTexts(*m.calc->planGrid, 0), kDefaultRow);
+        QCOMPARE(m.calc->planGrid->GetCellText(m.calc->planGrid->RowAt(1), 3), QString("25"));
+        QCOMPARE(m.calc->planGrid->FocusedRow(), m.calc->planGrid->RowAt(0));
         QCOMPARE(RecalcCounter(), before + 1);
-        QCOMPARE(totals(*m_calc), (QStringList{"35", "7.36", "75.8056640625"}));
+        QCOMPARE(totals(*m.calc), (QStringList{"35", "7.36", "75.8056640625"}));
     }
 
     void cancellingTheOpenDialogStillRecalculates() {
         TFileDialog::setChooserForTests(
             [](TFileDialog::Kind, const QString&) { return std::optional<QString>(); });
-        m_calc->btnLoadClick();
+        m.calc->btnLoadClick();
         QCOMPARE(RecalcCounter(), 2);
-        QCOMPARE(m_calc->planGrid->RowCount(), 1);
+        QCOMPARE(m.calc->planGrid->RowCount(), 1);
     }
 
     void failedLoadsShowTheirMessageAndKeepTheRows_data() {
@@ -304,15 +287,15 @@ private slots:
         }
         TFileDialog::setChooserForTests(
             [&](TFileDialog::Kind, const QString&) { return std::optional<QString>(path); });
-        m_calc->btnAddClick();
+        m.calc->btnAddClick();
         const int before = RecalcCounter();
-        m_watchdog->expectBox();
-        m_calc->btnLoadClick();
-        QVERIFY2(m_watchdog->lastBoxText().startsWith(messageStart),
-                 qPrintable(m_watchdog->lastBoxText()));
+        m.watchdog->expectBox();
+        m.calc->btnLoadClick();
+        QVERIFY2(m.watchdog->lastBoxText().startsWith(messageStart),
+                 qPrintable(m.watchdog->lastBoxText()));
         if (!exists)
-            QVERIFY(m_watchdog->lastBoxText().contains(path));
-        QCOMPARE(m_calc->planGrid->RowCount(), 2);
+            QVERIFY(m.watchdog->lastBoxText().contains(path));
+        QCOMPARE(m.calc->planGrid->RowCount(), 2);
         QCOMPARE(RecalcCounter(), before);
     }
 
@@ -320,17 +303,15 @@ private slots:
         TFileDialog::setChooserForTests([](TFileDialog::Kind, const QString&) {
             return std::optional<QString>("/nonexistent-folder/plan.ip");
         });
-        m_watchdog->expectBox();
-        m_calc->btnSaveClick();
-        QVERIFY2(m_watchdog->lastBoxText().startsWith(
+        m.watchdog->expectBox();
+        m.calc->btnSaveClick();
+        QVERIFY2(m.watchdog->lastBoxText().startsWith(
                      "Cannot create file \"/nonexistent-folder/plan.ip\". "),
-                 qPrintable(m_watchdog->lastBoxText()));
+                 qPrintable(m.watchdog->lastBoxText()));
     }
 
 private:
-    std::unique_ptr<test::FakePlatform> m_platform;
-    std::unique_ptr<test::ModalWatchdog> m_watchdog;
-    std::unique_ptr<TCalc> m_calc;
+    test::CalcFixture m;
 };
 
 int main(int argc, char** argv) {

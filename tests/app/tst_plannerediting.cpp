@@ -6,8 +6,7 @@
 #include "grid/plangrid.h"
 #include "partners/adrotation.h"
 #include "planner/recalccounter.h"
-#include "tests/support/fakeplatform.h"
-#include "tests/support/modalwatchdog.h"
+#include "tests/app/calcfixture.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,24 +26,11 @@ class TestPlannerEditing : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        QLocale::setDefault(QLocale::c());
-        ResetRecalcCounterForTest();
-        adverts().reset();
-        m_platform = std::make_unique<test::FakePlatform>();
-        m_watchdog = std::make_unique<test::ModalWatchdog>();
-        m_calc = std::make_unique<TCalc>();
-        m_calc->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_calc.get()));
-        QApplication::setActiveWindow(m_calc.get());
+        m.start();
+        QApplication::setActiveWindow(m.calc.get());
         grid().setFocus();
     }
-    void cleanup() {
-        QCOMPARE(m_watchdog->unexpectedBoxes(), 0);
-        m_calc.reset();
-        m_watchdog.reset();
-        m_platform.reset();
-        QLocale::setDefault(QLocale::system());
-    }
+    void cleanup() { m.stop(); }
 
     void pickingTheLargestCombinationFollowsEachPick() {
         pick(0, 0, "2048x1536 (3 MP)");
@@ -53,7 +39,7 @@ private slots:
         QCOMPARE(cell(0, 2), QString("9217"));
         QCOMPARE(cell(0, 6), QString("737.36"));
         QCOMPARE(cell(0, 7), QString("7594.57397460938"));
-        QCOMPARE(totals(*m_calc), (QStringList{"10", "737.36", "7594.57397460938"}));
+        QCOMPARE(totals(*m.calc), (QStringList{"10", "737.36", "7594.57397460938"}));
     }
 
     void pickingTheUnknownEntryZeroesTheRow() {
@@ -71,7 +57,7 @@ private slots:
         QCOMPARE(cell(0, 1), QString("?"));
         QCOMPARE(cell(0, 2), QString("12"));
         QCOMPARE(cell(0, 6), QString("0.96"));
-        QCOMPARE(m_calc->edBandwidth->text(), QString("0.96"));
+        QCOMPARE(m.calc->edBandwidth->text(), QString("0.96"));
         QTest::keyClick(editor(), Qt::Key_Return);
         QCOMPARE(cell(0, 2), QString("12"));
     }
@@ -81,11 +67,11 @@ private slots:
         QTest::keyClick(editor(), Qt::Key_Backspace);
         QCOMPARE(grid().EditorText(), QString());
         QCOMPARE(cell(0, 2), QString("0"));
-        QCOMPARE(m_calc->edSpace->text(), QString("0"));
+        QCOMPARE(m.calc->edSpace->text(), QString("0"));
     }
 
     void fpsAndCamerasOfASecondRow() {
-        m_calc->btnAddClick();
+        m.calc->btnAddClick();
         typeInto(1, 2, "12");
         typeInto(1, 4, "7");
         typeInto(1, 3, "15");
@@ -94,7 +80,7 @@ private slots:
         QCOMPARE(cell(1, 7), QString("415.283203125"));
         // The first row keeps its results; the totals add both.
         QCOMPARE(cell(0, 6), QString("3.68"));
-        QCOMPARE(totals(*m_calc), (QStringList{"70", "9.44", "453.18603515625"}));
+        QCOMPARE(totals(*m.calc), (QStringList{"70", "9.44", "453.18603515625"}));
     }
 
     void everyEditStepCountsOneRecalculation() {
@@ -104,25 +90,25 @@ private slots:
         QCOMPARE(RecalcCounter(), 3);
         QTest::keyClick(editor(), Qt::Key_Return); // committing counts nothing
         QCOMPARE(RecalcCounter(), 3);
-        m_calc->btnAddClick();
+        m.calc->btnAddClick();
         QCOMPARE(RecalcCounter(), 4);
-        m_calc->btnRemoveClick();
+        m.calc->btnRemoveClick();
         QCOMPARE(RecalcCounter(), 4);
-        QCOMPARE(m_calc->edFPS->text(), QString("25"));
+        QCOMPARE(m.calc->edFPS->text(), QString("25"));
     }
 
     void removingAfterEditsLeavesTheOtherRowsTotals() {
-        m_calc->btnAddClick();
+        m.calc->btnAddClick();
         typeInto(1, 5, "3");
-        QCOMPARE(m_calc->edFPS->text(), QString("40"));
-        m_calc->btnRemoveClick();
+        QCOMPARE(m.calc->edFPS->text(), QString("40"));
+        m.calc->btnRemoveClick();
         QCOMPARE(grid().RowCount(), 1);
-        QCOMPARE(totals(*m_calc), (QStringList{"10", "3.68", "37.90283203125"}));
+        QCOMPARE(totals(*m.calc), (QStringList{"10", "3.68", "37.90283203125"}));
         QCOMPARE(grid().FocusedRow(), grid().RowAt(0));
     }
 
 private:
-    TPlanGrid& grid() { return *m_calc->planGrid; }
+    TPlanGrid& grid() { return *m.calc->planGrid; }
     QString cell(int row, int index) { return grid().GetCellText(grid().RowAt(row), index); }
     QWidget* editor() { return grid().editorWidget(); }
 
@@ -157,9 +143,7 @@ private:
         QTest::keyClick(editor, Qt::Key_Return);
     }
 
-    std::unique_ptr<test::FakePlatform> m_platform;
-    std::unique_ptr<test::ModalWatchdog> m_watchdog;
-    std::unique_ptr<TCalc> m_calc;
+    test::CalcFixture m;
 };
 
 QTEST_MAIN(TestPlannerEditing)

@@ -8,6 +8,7 @@
 #include "tests/grid/plannergrid.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/modalwatchdog.h"
+#include "tests/support/paintcounter.h"
 
 #include <QAbstractItemModelTester>
 #include <QBuffer>
@@ -16,29 +17,19 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 using namespace vantrel;
 using vantrel::test::PlannerGrid;
 
 namespace {
 
-QLineEdit* lineEdit(QWidget* w) { return qobject_cast<QLineEdit*>(w); }
+QLineEdit* lineEdit(QWidget* w) {
+    return qobject_cast<QLineEdit*>(w);
+}
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
+using vantrel::test::PaintCounter;
 
 } // namespace
 
@@ -159,7 +150,7 @@ void TestPlanGrid::addRowFocusesTheFirstRowOfAnEmptyGrid() {
     TGridRow* second = grid.AddRow();
     QCOMPARE(grid.FocusedRow(), first); // the focus stays
     QCOMPARE(grid.RowAt(1), second);
-    QCOMPARE(grid.rowAt(0), 0);         // the first row is the top row
+    QCOMPARE(grid.rowAt(0), 0); // the first row is the top row
     QVERIFY(m_g->changes.isEmpty());
 }
 
@@ -192,19 +183,32 @@ void TestPlanGrid::setCellValueTurnsValuesIntoText_data() {
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("text");
-    QTest::newRow("string") << QVariant("640x480 (VGA) ") << "." << "640x480 (VGA) ";
-    QTest::newRow("integer") << QVariant(46) << "." << "46";
-    QTest::newRow("negative") << QVariant(-12) << "." << "-12";
-    QTest::newRow("64-bit") << QVariant(qint64(9217LL * 100 * 30 * 400)) << "." << "11060400000";
-    QTest::newRow("unsigned") << QVariant(4000000000u) << "." << "4000000000";
-    QTest::newRow("double point") << QVariant(3.68) << "." << "3.68";
-    QTest::newRow("double comma") << QVariant(3.68) << "," << "3,68";
-    QTest::newRow("fifteen digits") << QVariant(37.90283203125) << "." << "37.90283203125";
-    QTest::newRow("rounded") << QVariant(7594.573974609375) << "." << "7594.57397460938";
-    QTest::newRow("whole double") << QVariant(40.0) << "," << "40";
-    QTest::newRow("zero") << QVariant(0.0) << "." << "0";
-    QTest::newRow("large") << QVariant(1.5e20) << "." << "1.5E20";
-    QTest::newRow("tiny") << QVariant(0.000001) << "," << "1E-6";
+    QTest::newRow("string") << QVariant("640x480 (VGA) ") << "."
+                            << "640x480 (VGA) ";
+    QTest::newRow("integer") << QVariant(46) << "."
+                             << "46";
+    QTest::newRow("negative") << QVariant(-12) << "."
+                              << "-12";
+    QTest::newRow("64-bit") << QVariant(qint64(9217LL * 100 * 30 * 400)) << "."
+                            << "11060400000";
+    QTest::newRow("unsigned") << QVariant(4000000000u) << "."
+                              << "4000000000";
+    QTest::newRow("double point") << QVariant(3.68) << "."
+                                  << "3.68";
+    QTest::newRow("double comma") << QVariant(3.68) << ","
+                                  << "3,68";
+    QTest::newRow("fifteen digits") << QVariant(37.90283203125) << "."
+                                    << "37.90283203125";
+    QTest::newRow("rounded") << QVariant(7594.573974609375) << "."
+                             << "7594.57397460938";
+    QTest::newRow("whole double") << QVariant(40.0) << ","
+                                  << "40";
+    QTest::newRow("zero") << QVariant(0.0) << "."
+                          << "0";
+    QTest::newRow("large") << QVariant(1.5e20) << "."
+                           << "1.5E20";
+    QTest::newRow("tiny") << QVariant(0.000001) << ","
+                          << "1E-6";
 }
 
 void TestPlanGrid::setCellValueTurnsValuesIntoText() {
@@ -323,7 +327,8 @@ void TestPlanGrid::typingIntoTheFpsEditorNotifiesEachChange() {
     QCOMPARE(m_g->changes[0].cell, 3);
     QCOMPARE(m_g->editChanges, 2);
     QCOMPARE(m_g->grid->EditorText(), QStringLiteral("25"));
-    QCOMPARE(m_g->grid->GetCellText(m_g->grid->RowAt(0), 3), QStringLiteral("10")); // not yet committed
+    QCOMPARE(m_g->grid->GetCellText(m_g->grid->RowAt(0), 3),
+             QStringLiteral("10")); // not yet committed
 }
 
 void TestPlanGrid::fpsIsLimitedWhenLeavingWithTab() {
@@ -421,16 +426,26 @@ void TestPlanGrid::spinEditorOpensRoundedAndLimited_data() {
     QTest::addColumn<int>("cell");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("whole") << 2 << "46" << "46";
-    QTest::newRow("half to even down") << 2 << "2.5" << "2";
-    QTest::newRow("half to even up") << 2 << "3.5" << "4";
-    QTest::newRow("fraction") << 4 << "7.4" << "7";
-    QTest::newRow("negative") << 4 << "-7" << "-7";
-    QTest::newRow("empty") << 4 << "" << "0";
-    QTest::newRow("not a number") << 5 << "many" << "0";
-    QTest::newRow("fps empty is limited") << 3 << "" << "1";
-    QTest::newRow("fps over the maximum") << 3 << "500" << "100";
-    QTest::newRow("fps below the minimum") << 3 << "-3" << "1";
+    QTest::newRow("whole") << 2 << "46"
+                           << "46";
+    QTest::newRow("half to even down") << 2 << "2.5"
+                                       << "2";
+    QTest::newRow("half to even up") << 2 << "3.5"
+                                     << "4";
+    QTest::newRow("fraction") << 4 << "7.4"
+                              << "7";
+    QTest::newRow("negative") << 4 << "-7"
+                              << "-7";
+    QTest::newRow("empty") << 4 << ""
+                           << "0";
+    QTest::newRow("not a number") << 5 << "many"
+                                  << "0";
+    QTest::newRow("fps empty is limited") << 3 << ""
+                                          << "1";
+    QTest::newRow("fps over the maximum") << 3 << "500"
+                                          << "100";
+    QTest::newRow("fps below the minimum") << 3 << "-3"
+                                           << "1";
 }
 
 void TestPlanGrid::spinEditorOpensRoundedAndLimited() {
@@ -448,7 +463,9 @@ void TestPlanGrid::escapeRestoresTheOpeningTextWithOneNotification() {
     TPlanGrid& grid = *m_g->grid;
     TGridRow* row = m_g->addDefaultRow();
     // The handler writes what the editor shows into the row, as the planner does.
-    m_g->onChange = [&](TGridColumn* c) { grid.SetCellValue(grid.FocusedRow(), c->cellIndex(), grid.EditorText()); };
+    m_g->onChange = [&](TGridColumn* c) {
+        grid.SetCellValue(grid.FocusedRow(), c->cellIndex(), grid.EditorText());
+    };
     QWidget* editor = m_g->openEditor(0, 3);
     QTest::keyClick(editor, Qt::Key_End);
     QTest::keyClick(editor, Qt::Key_Backspace);
@@ -552,7 +569,7 @@ void TestPlanGrid::handlerWritingTheEditedCellLeavesTheEditorAlone() {
     QCOMPARE(m_g->editor(), editor);
     QCOMPARE(grid.EditorText(), QStringLiteral("1280x720 (HD)"));
     QCOMPARE(m_g->changes.size(), 1);
-    QTest::keyClick(editor, Qt::Key_Return); // closes the list
+    QTest::keyClick(editor, Qt::Key_Return);        // closes the list
     QTest::keyClick(m_g->editor(), Qt::Key_Return); // closes the editor
     QCOMPARE(grid.editorWidget(), nullptr);
     QCOMPARE(grid.GetCellText(row, 0), QStringLiteral("1280x720 (HD)"));
@@ -629,7 +646,8 @@ void TestPlanGrid::readOnlyColumnsOpenNoEditor() {
     QCOMPARE(grid.editorWidget(), nullptr);
     QTest::keyClick(&grid, Qt::Key_5);
     QCOMPARE(grid.editorWidget(), nullptr);
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(m_g->index(0, 7)).center());
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                      grid.visualRect(m_g->index(0, 7)).center());
     QCOMPARE(grid.currentIndex(), m_g->index(0, 7));
     QCOMPARE(grid.editorWidget(), nullptr);
     QCOMPARE(grid.GetCellText(grid.RowAt(0), 6), QStringLiteral("3.68"));
@@ -652,7 +670,8 @@ void TestPlanGrid::pickTypingOpensTheListAndSearches() {
     QCOMPARE(grid.EditorText(), QStringLiteral("1600x1200 (UXGA)"));
     QTest::keyClick(pick, '7'); // "7" alone: a new search
     QCOMPARE(grid.EditorText(), QStringLiteral("704x576 (4CIF)"));
-    QCOMPARE(m_g->changeTexts(), QStringList({"1280x720 (HD)", "1600x1200 (UXGA)", "704x576 (4CIF)"}));
+    QCOMPARE(m_g->changeTexts(),
+             QStringList({"1280x720 (HD)", "1600x1200 (UXGA)", "704x576 (4CIF)"}));
     // In the open list the arrows move the highlight; Enter chooses it.
     QTest::keyClick(pick, Qt::Key_Down);
     QCOMPARE(m_g->changes.size(), 3);
@@ -698,7 +717,8 @@ void TestPlanGrid::pickClickOnAnItemChoosesIt() {
     pick->openList();
     QListWidget* list = pick->list();
     QVERIFY(QTest::qWaitForWindowExposed(list));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(2)).center());
     QVERIFY(!pick->isListOpen());
     QCOMPARE(m_g->changeTexts(), QStringList({"MJPG-High (30)"}));
     QTest::keyClick(pick, Qt::Key_Return);
@@ -796,7 +816,8 @@ void TestPlanGrid::draggedHeadersChangeOnlyTheDisplay() {
     }
     QCOMPARE(after, before);
     // Cell 3 is still FPS where the grid shows it first: a click there edits FPS.
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(5, grid.rowViewportPosition(0) + 5));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                      QPoint(5, grid.rowViewportPosition(0) + 5));
     QCOMPARE(grid.currentIndex().column(), 3);
     QCOMPARE(grid.EditorText(), QStringLiteral("10"));
     // Tab follows the order shown: from FPS (shown first) to Resolution (shown second).
@@ -850,16 +871,23 @@ void TestPlanGrid::paintsGridLinesBackgroundsAndTheUnfocusedRow() {
     const QRect unfocusedCell = grid.visualRect(m_g->index(0, 2));
     const QRect focusedCell = grid.visualRect(m_g->index(1, 4));
     // Column colour in a row without focus, the marking colour in the focused row.
-    QCOMPARE(QColor(image.pixel(unfocusedCell.left() + 1, unfocusedCell.top() + 1)), QColor(255, 255, 230));
-    QCOMPARE(QColor(image.pixel(focusedCell.left() + 1, focusedCell.top() + 1)), QColor(218, 254, 222));
+    QCOMPARE(QColor(image.pixel(unfocusedCell.left() + 1, unfocusedCell.top() + 1)),
+             QColor(255, 255, 230));
+    QCOMPARE(QColor(image.pixel(focusedCell.left() + 1, focusedCell.top() + 1)),
+             QColor(218, 254, 222));
     // One-pixel cell borders and the 2-pixel line between rows, in the grid colour.
-    QCOMPARE(QColor(image.pixel(unfocusedCell.right(), unfocusedCell.center().y())), QColor(180, 208, 243));
-    QCOMPARE(QColor(image.pixel(unfocusedCell.center().x(), unfocusedCell.bottom())), QColor(180, 208, 243));
-    QCOMPARE(QColor(image.pixel(unfocusedCell.center().x(), unfocusedCell.bottom() - 1)), QColor(180, 208, 243));
-    QVERIFY(QColor(image.pixel(unfocusedCell.center().x(), unfocusedCell.bottom() - 2)) != QColor(180, 208, 243));
+    QCOMPARE(QColor(image.pixel(unfocusedCell.right(), unfocusedCell.center().y())),
+             QColor(180, 208, 243));
+    QCOMPARE(QColor(image.pixel(unfocusedCell.center().x(), unfocusedCell.bottom())),
+             QColor(180, 208, 243));
+    QCOMPARE(QColor(image.pixel(unfocusedCell.center().x(), unfocusedCell.bottom() - 1)),
+             QColor(180, 208, 243));
+    QVERIFY(QColor(image.pixel(unfocusedCell.center().x(), unfocusedCell.bottom() - 2)) !=
+            QColor(180, 208, 243));
     // A column without its own colour shows the grid's.
     const QRect plain = grid.visualRect(m_g->index(0, 4));
-    QCOMPARE(QColor(image.pixel(plain.left() + 1, plain.top() + 1)), grid.palette().color(QPalette::Base));
+    QCOMPARE(QColor(image.pixel(plain.left() + 1, plain.top() + 1)),
+             grid.palette().color(QPalette::Base));
     // With the focus back, the focused row takes the highlight.
     grid.setFocus();
     QTRY_VERIFY(grid.hasFocusWithin());

@@ -7,6 +7,7 @@
 #include "lens/spinedit.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/modalwatchdog.h"
+#include "tests/support/paintcounter.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -29,19 +30,7 @@ QColor normalBase(const QWidget* w) {
     return QApplication::palette(w).color(QPalette::Base);
 }
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
+using vantrel::test::PaintCounter;
 
 // What the tilt field shows each time pb is painted. A signal spy connected
 // after the page would see a write made inside a handler before the write
