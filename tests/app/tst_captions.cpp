@@ -2,6 +2,7 @@
 #include "app/captions/captions.h"
 #include "app/captions/captiontable.h"
 #include "grid/gridcolumn.h"
+#include "grid/plangrid.h"
 #include "partners/aboutpage.h"
 #include "partners/fileversion.h"
 #include "platform/tabsheet.h"
@@ -13,8 +14,6 @@
 #include <QSet>
 #include <QTabWidget>
 #include <QTest>
-
-#include "grid/plangrid.h"
 
 using namespace vantrel;
 

@@ -14,13 +14,20 @@ private slots:
     void appendsAFullStopOnlyAfterHigherCharacters_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "Stream read error" << "Stream read error.";
-        QTest::newRow("digit") << "code 7" << "code 7.";
-        QTest::newRow("full stop") << "Done." << "Done.";
-        QTest::newRow("exclamation") << "Stop!" << "Stop!";
-        QTest::newRow("quote") << "file \"a\"" << "file \"a\"";
-        QTest::newRow("slash sorts after") << "a/" << "a/.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "Stream read error"
+                                << "Stream read error.";
+        QTest::newRow("digit") << "code 7"
+                               << "code 7.";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("exclamation") << "Stop!"
+                                     << "Stop!";
+        QTest::newRow("quote") << "file \"a\""
+                               << "file \"a\"";
+        QTest::newRow("slash sorts after") << "a/"
+                                           << "a/.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void appendsAFullStopOnlyAfterHigherCharacters() {
         QFETCH(QString, message);
