@@ -5,13 +5,37 @@
 #include "grid/gridmodel.h"
 #include "grid/plangrid.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace vantrel {
 
-void TPlanGrid::WriteRows(QIODevice& device) const { writeRowStream(device, m_model->rows()); }
+namespace {
+
+// A pipe or device has no end that can be known in advance, and one such as
+// /dev/urandom never ends: take at most this many bytes from it.
+constexpr qint64 kMaxUnsizedStreamBytes = qint64(256) << 20;
+
+QByteArray readBounded(QIODevice& device, qint64 limit) {
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 got = device.read(chunk, sizeof chunk);
+        if (got == 0)
+            return bytes;
+        if (got < 0 || bytes.size() + got > limit)
+            throw EError(QStringLiteral("Stream read error"));
+        bytes.append(chunk, got);
+    }
+}
+
+} // namespace
+
+void TPlanGrid::WriteRows(QIODevice& device) const {
+    writeRowStream(device, m_model->rows());
+}
 
 void TPlanGrid::ReadRows(QIODevice& device) {
     RowStreamLayout layout = RowStreamLayout::Current;
@@ -46,7 +70,14 @@ void TPlanGrid::ReadRowsFromFile(const QString& fileName) {
     if (!file.open(QIODevice::ReadOnly))
         throw EError(QStringLiteral("Cannot open file \"%1\". %2")
                          .arg(QFileInfo(fileName).absoluteFilePath(), file.errorString()));
-    ReadRows(file);
+    if (!file.isSequential()) {
+        ReadRows(file);
+        return;
+    }
+    QByteArray bytes = readBounded(file, kMaxUnsizedStreamBytes);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ReadRows(buffer);
 }
 
 } // namespace vantrel

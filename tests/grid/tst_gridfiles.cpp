@@ -48,7 +48,8 @@ QStringList rowTexts(const TPlanGrid& grid) {
     QStringList texts;
     for (int r = 0; r < grid.RowCount(); ++r)
         for (int c = 0; c < grid.RowAt(r)->textCount(); ++c)
-            texts << QStringLiteral("%1:%2=%3").arg(r).arg(c).arg(grid.GetCellText(grid.RowAt(r), c));
+            texts
+                << QStringLiteral("%1:%2=%3").arg(r).arg(c).arg(grid.GetCellText(grid.RowAt(r), c));
     return texts;
 }
 
@@ -91,6 +92,7 @@ private slots:
     void everyHostileFileFailsAndKeepsTheRows();
     void deeplyNestedFileLoads();
     void missingFileCannotBeOpened();
+    void endlessDeviceIsCutOff();
     void fileThatCannotBeCreated();
     void failedSaveKeepsThePreviousFile();
     void savingReplacesAnExistingFile();
@@ -163,7 +165,8 @@ void TestGridFiles::saveLoadSaveGivesTheSameBytes() {
 
 void TestGridFiles::loadFocusesTheFirstRowInOneUpdateBracket() {
     TPlanGrid& grid = *m_g->grid;
-    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     for (int i = 0; i < 3; ++i)
         m_g->addDefaultRow();
     grid.WriteRowsToFile(path("three.ip"));
@@ -188,8 +191,11 @@ void TestGridFiles::loadsTheOlderLayoutAndRemembersIt() {
     TPlanGrid& grid = *m_g->grid;
     writeFile(path("old.ip"), StreamBytes()
                                   .int32(2)
-                                  .header(0, 2).shortText("640x480 (VGA)").shortText("MJPG-Low (10)")
-                                  .header(0, 1).shortText("1280x720 (HD)"));
+                                  .header(0, 2)
+                                  .shortText("640x480 (VGA)")
+                                  .shortText("MJPG-Low (10)")
+                                  .header(0, 1)
+                                  .shortText("1280x720 (HD)"));
     grid.ReadRowsFromFile(path("old.ip"));
     QCOMPARE(grid.lastReadLayout(), RowStreamLayout::Older);
     QCOMPARE(grid.RowCount(), 2);
@@ -260,8 +266,9 @@ void TestGridFiles::everyHostileFileFailsAndKeepsTheRows() {
     QList<QByteArray> hostile;
     for (int length = 0; length < whole.size(); ++length)
         hostile << whole.left(length);
-    hostile << StreamBytes().int32(-1).int32(1).int32(20).header(0, 0).bytes()  // header below 24
-            << StreamBytes().int32(-1).int32(1).int32(5000).header(0, 0).bytes() // header beyond the file
+    hostile << StreamBytes().int32(-1).int32(1).int32(20).header(0, 0).bytes()   // header below 24
+            << StreamBytes().int32(-1).int32(1).int32(5000).header(0, 0).bytes() // header beyond
+                                                                                 // the file
             << StreamBytes().int32(-1).int32(1).header(0, 1).int32(-5).raw("abcde").bytes()
             << StreamBytes().int32(-1).int32(0x7fffffff).header(0, 0).bytes()
             << StreamBytes().int32(-1).int32(1).header(0, 0x7fffffff).text("a").bytes()
@@ -294,6 +301,17 @@ void TestGridFiles::deeplyNestedFileLoads() {
     QCOMPARE(fileBytes(path("deep2.ip")), s.bytes());
     grid.ClearRows(); // releasing the chain must not recurse either
     QCOMPARE(grid.RowCount(), 0);
+}
+
+void TestGridFiles::endlessDeviceIsCutOff() {
+    // A device that never ends (picked by mistake in the open dialog) is read
+    // only up to a bound, then refused; the rows stay.
+    TPlanGrid& grid = *m_g->grid;
+    TGridRow* kept = m_g->addDefaultRow();
+    QCOMPARE(errorOf([&] { grid.ReadRowsFromFile(QStringLiteral("/dev/zero")); }),
+             QStringLiteral("Stream read error"));
+    QCOMPARE(grid.RowCount(), 1);
+    QCOMPARE(grid.RowAt(0), kept);
 }
 
 void TestGridFiles::missingFileCannotBeOpened() {
