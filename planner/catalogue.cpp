@@ -39,9 +39,9 @@ QStringList resolutionTexts() {
 }
 
 QStringList compressionTexts() {
-    return {"H.264 (Good Quality)", "MPEG4 (Good Quality)", "MJPG-Very High (40)",
-            "MJPG-High (30)",       "MJPG-Medium (20)",     "MJPG-Low (10)",
-            "RAW Data (no compr.)", "?"};
+    return {
+        "H.264 (Good Quality)", "MPEG4 (Good Quality)", "MJPG-Very High (40)",  "MJPG-High (30)",
+        "MJPG-Medium (20)",     "MJPG-Low (10)",        "RAW Data (no compr.)", "?"};
 }
 
 int frameSizeKB(int resolutionNo, int compressionNo) {

@@ -80,11 +80,15 @@ bool recalcFocusedRowCells(TPlanGrid& grid) {
     const auto frame = number(kFrameSize), fps = number(kFps), cameras = number(kCameras);
     if (!frame || !fps || !cameras)
         return false;
-    grid.SetCellValue(row, kBandwidth, bandwidthMbits(*frame, *fps, *cameras));
+    const auto bandwidth = bandwidthMbits(*frame, *fps, *cameras);
+    if (!bandwidth)
+        return false;
+    grid.SetCellValue(row, kBandwidth, *bandwidth);
     const auto days = number(kDays);
-    if (!days)
+    const auto disk = days ? diskSpaceGB(*frame, *fps, *days, *cameras) : std::nullopt;
+    if (!disk)
         return false; // the bandwidth just written stays
-    grid.SetCellValue(row, kDiskSpace, diskSpaceGB(*frame, *fps, *days, *cameras));
+    grid.SetCellValue(row, kDiskSpace, *disk);
     return true;
 }
 

@@ -7,7 +7,7 @@
 namespace vantrel {
 
 qint32 RecalcCounter();
-void CountRecalc();             // wraps at the 32-bit limit rather than overflowing
+void CountRecalc(); // wraps at the 32-bit limit rather than overflowing
 void ResetRecalcCounterForTest();
 
 } // namespace vantrel

@@ -4,24 +4,28 @@
 #include "core/numbers.h"
 #include "grid/plangrid.h"
 
+#include <cmath>
+
 namespace vantrel {
 
 std::optional<double> cellNumber(const QString& text, const QLocale& locale) {
     return readLocaleNumber(text, locale);
 }
 
-double fixedPointQuotient(double product, double divisor) {
+std::optional<double> fixedPointQuotient(double product, double divisor) {
+    if (!std::isfinite(product))
+        return std::nullopt;
     if (const auto currency = toCurrency(product))
         return currencyDividedBy(*currency, divisor);
     return product / divisor;
 }
 
-double bandwidthMbits(double frameSizeKB, double fps, double cameras) {
+std::optional<double> bandwidthMbits(double frameSizeKB, double fps, double cameras) {
     const double product = frameSizeKB * fps * cameras * 8;
     return fixedPointQuotient(product, 1000);
 }
 
-double diskSpaceGB(double frameSizeKB, double fps, double days, double cameras) {
+std::optional<double> diskSpaceGB(double frameSizeKB, double fps, double days, double cameras) {
     const double product = frameSizeKB * fps * days * cameras * 24 * 60 * 60;
     return fixedPointQuotient(product, 1024 * 1024);
 }

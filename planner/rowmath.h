@@ -26,11 +26,13 @@ std::optional<double> cellNumber(const QString& text, const QLocale& locale);
 
 // product / divisor after rounding the product to four decimals in the 64-bit
 // fixed-point type; beyond that type's range the same quotient in double, so a
-// large system still gets a current result.
-double fixedPointQuotient(double product, double divisor);
+// large system still gets a current result. A product that is no number at all
+// (infinite or undefined, from absurd loaded texts) gives nullopt: the
+// recalculation fails there, as for a text that is not a number.
+std::optional<double> fixedPointQuotient(double product, double divisor);
 
-double bandwidthMbits(double frameSizeKB, double fps, double cameras);
-double diskSpaceGB(double frameSizeKB, double fps, double days, double cameras);
+std::optional<double> bandwidthMbits(double frameSizeKB, double fps, double cameras);
+std::optional<double> diskSpaceGB(double frameSizeKB, double fps, double days, double cameras);
 
 struct Totals {
     qint64 fps = 0; // summed in 64 bits: FPS x cameras of many rows passes 2^31
