@@ -9,40 +9,48 @@ namespace vantrel {
 
 namespace {
 
-int hexDigit(QChar c) {
-    const char16_t u = c.unicode();
+// One code unit of a text as a number: UTF-16 units, or UTF-8 bytes (whose
+// non-ASCII bytes, 0x80 and above, never match what a number is made of).
+char32_t unitAt(QStringView text, qsizetype i) {
+    return text[i].unicode();
+}
+char32_t unitAt(QByteArrayView text, qsizetype i) {
+    return static_cast<unsigned char>(text[i]);
+}
+
+int hexDigit(char32_t u) {
     if (u >= '0' && u <= '9')
-        return u - '0';
+        return int(u - '0');
     if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
+        return int(u - 'a' + 10);
     if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
+        return int(u - 'A' + 10);
     return -1;
 }
 
-bool isAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+bool isAsciiDigit(char32_t u) {
+    return u >= '0' && u <= '9';
+}
 
-qsizetype skipSpaces(QStringView text, qsizetype i) {
-    while (i < text.size() && text[i] == u' ')
+template <class View> qsizetype skipSpaces(View text, qsizetype i) {
+    while (i < text.size() && unitAt(text, i) == ' ')
         ++i;
     return i;
 }
 
-} // namespace
-
-std::optional<qint32> readInt32(QStringView text) {
+template <class View> std::optional<qint32> readInt32In(View text) {
+    const auto at = [&](qsizetype i) { return unitAt(text, i); };
     qsizetype i = skipSpaces(text, 0);
     bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
+    if (i < text.size() && (at(i) == '+' || at(i) == '-')) {
+        negative = at(i) == '-';
         ++i;
     }
     int base = 10;
-    if (i < text.size() && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
+    if (i < text.size() && (at(i) == '$' || at(i) == 'x' || at(i) == 'X')) {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == u'0' &&
-               (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+    } else if (i + 1 < text.size() && at(i) == '0' && (at(i + 1) == 'x' || at(i + 1) == 'X')) {
         base = 16;
         i += 2;
     }
@@ -51,7 +59,7 @@ std::optional<qint32> readInt32(QStringView text) {
     const qint64 limit = negative ? qint64(1) << 31 : (qint64(1) << 31) - 1;
     qint64 magnitude = 0;
     for (; i < text.size(); ++i) {
-        const int d = base == 16 ? hexDigit(text[i]) : (isAsciiDigit(text[i]) ? hexDigit(text[i]) : -1);
+        const int d = base == 16 || isAsciiDigit(at(i)) ? hexDigit(at(i)) : -1;
         if (d < 0)
             return std::nullopt;
         magnitude = magnitude * base + d;
@@ -61,30 +69,31 @@ std::optional<qint32> readInt32(QStringView text) {
     return static_cast<qint32>(negative ? -magnitude : magnitude);
 }
 
-std::optional<double> readDecimal(QStringView text, QChar separator) {
+template <class View> std::optional<double> readDecimalIn(View text, char32_t separator) {
     // Rebuild the number in C notation, then convert it exactly.
-    std::string c;
+    const auto at = [&](qsizetype i) { return unitAt(text, i); };
+    std::string c; // short numbers stay in the string's own buffer
     qsizetype i = skipSpaces(text, 0);
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        c += char(text[i++].unicode());
+    if (i < text.size() && (at(i) == '+' || at(i) == '-'))
+        c += char(at(i++));
     int mantissaDigits = 0;
-    for (; i < text.size() && isAsciiDigit(text[i]); ++i, ++mantissaDigits)
-        c += char(text[i].unicode());
-    if (i < text.size() && text[i] == separator) {
+    for (; i < text.size() && isAsciiDigit(at(i)); ++i, ++mantissaDigits)
+        c += char(at(i));
+    if (i < text.size() && at(i) == separator) {
         c += '.';
-        for (++i; i < text.size() && isAsciiDigit(text[i]); ++i, ++mantissaDigits)
-            c += char(text[i].unicode());
+        for (++i; i < text.size() && isAsciiDigit(at(i)); ++i, ++mantissaDigits)
+            c += char(at(i));
     }
     if (mantissaDigits == 0)
         return std::nullopt;
-    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+    if (i < text.size() && (at(i) == 'e' || at(i) == 'E')) {
         c += 'e';
         ++i;
-        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-            c += char(text[i++].unicode());
+        if (i < text.size() && (at(i) == '+' || at(i) == '-'))
+            c += char(at(i++));
         int exponentDigits = 0;
-        for (; i < text.size() && isAsciiDigit(text[i]); ++i, ++exponentDigits)
-            c += char(text[i].unicode());
+        for (; i < text.size() && isAsciiDigit(at(i)); ++i, ++exponentDigits)
+            c += char(at(i));
         if (exponentDigits == 0)
             return std::nullopt;
     }
@@ -95,11 +104,29 @@ std::optional<double> readDecimal(QStringView text, QChar separator) {
         ++first; // from_chars takes no plus sign
     double value = 0;
     const auto [end, ec] = std::from_chars(first, c.data() + c.size(), value);
-    if (end != c.data() + c.size())
-        return std::nullopt;
-    if (ec == std::errc::result_out_of_range)
+    if (end != c.data() + c.size() || ec == std::errc::result_out_of_range)
         return std::nullopt;
     return value;
+}
+
+} // namespace
+
+std::optional<qint32> readInt32(QStringView text) {
+    return readInt32In(text);
+}
+std::optional<qint32> readInt32(QByteArrayView utf8) {
+    return readInt32In(utf8);
+}
+
+std::optional<double> readDecimal(QStringView text, QChar separator) {
+    return readDecimalIn(text, separator.unicode());
+}
+
+std::optional<double> readDecimal(QByteArrayView utf8, QChar separator) {
+    // A separator beyond ASCII is several bytes in UTF-8: compare decoded text.
+    if (separator.unicode() >= 0x80)
+        return readDecimal(QString::fromUtf8(utf8), separator);
+    return readDecimalIn(utf8, separator.unicode());
 }
 
 std::optional<double> readLocaleNumber(QStringView text, const QLocale& locale) {
@@ -115,7 +142,9 @@ QChar decimalSeparatorOf(const QLocale& locale) {
     return point.isEmpty() ? QChar(u'.') : point.front();
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 namespace {
 

@@ -1,6 +1,7 @@
 // Lenient readers and exact writers for the numbers users type and cells hold.
 #pragma once
 
+#include <QByteArrayView>
 #include <QChar>
 #include <QLocale>
 #include <QString>
@@ -15,10 +16,17 @@ std::optional<qint32> readInt32(QStringView text);
 inline qint32 readInt32Or(QStringView text, qint32 fallback) {
     return readInt32(text).value_or(fallback);
 }
+// The same on a cell's UTF-8 bytes, read in place: only ASCII can take part
+// in a number, so the answer is the one for the decoded text.
+std::optional<qint32> readInt32(QByteArrayView utf8);
+inline qint32 readInt32Or(QByteArrayView utf8, qint32 fallback) {
+    return readInt32(utf8).value_or(fallback);
+}
 
 // The program's own decimal parse: blanks, sign, digits around the given decimal
 // separator, an optional exponent, blanks. No thousands separators.
 std::optional<double> readDecimal(QStringView text, QChar separator);
+std::optional<double> readDecimal(QByteArrayView utf8, QChar separator);
 
 // The locale-aware conversion: what the user's regional settings accept as a
 // number (group separators included), falling back to readDecimal.

@@ -33,7 +33,8 @@ std::optional<double> diskSpaceGB(double frameSizeKB, double fps, double days, d
 Totals computeTotals(const TGridRowList& rows, QChar decimalSeparator) {
     Totals totals;
     for (const auto& row : rows) {
-        const auto text = [&](int cell) { return cellTextToString(row->text(cell)); };
+        // Read in place: this runs over every row at each keystroke.
+        const auto text = [&](int cell) { return row->textView(cell); };
         totals.bandwidth += readDecimal(text(kBandwidth), decimalSeparator).value_or(0);
         totals.diskSpace += readDecimal(text(kDiskSpace), decimalSeparator).value_or(0);
         totals.fps += qint64(readInt32Or(text(kFps), 0)) * readInt32Or(text(kCameras), 0);

@@ -13,6 +13,8 @@ private slots:
     void readsDecimals_data();
     void readsDecimals();
     void readsLocaleNumbers();
+    void readsCellBytesAsTheirText_data();
+    void readsCellBytesAsTheirText();
     void formatsGeneral_data();
     void formatsGeneral();
     void roundsHalvesToEven();
@@ -60,21 +62,36 @@ void TestNumbers::readsDecimals_data() {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<double>("value");
-    QTest::newRow("integer") << "46" << "." << true << 46.0;
-    QTest::newRow("fraction") << "3.68" << "." << true << 3.68;
-    QTest::newRow("comma locale") << "3,68" << "," << true << 3.68;
-    QTest::newRow("full stop under comma") << "3.68" << "," << false << 0.0;
-    QTest::newRow("blanks") << "  -1.5  " << "." << true << -1.5;
-    QTest::newRow("exponent") << "1.5E3" << "." << true << 1500.0;
-    QTest::newRow("negative exponent") << "25e-1" << "." << true << 2.5;
-    QTest::newRow("bare separator start") << ".5" << "." << true << 0.5;
-    QTest::newRow("bare separator end") << "5." << "." << true << 5.0;
-    QTest::newRow("separator alone") << "." << "." << false << 0.0;
-    QTest::newRow("exponent without digits") << "1e" << "." << false << 0.0;
-    QTest::newRow("grouping") << "1,000.5" << "." << false << 0.0;
-    QTest::newRow("empty") << "" << "." << false << 0.0;
-    QTest::newRow("word") << "abc" << "." << false << 0.0;
-    QTest::newRow("overflow") << "1e999" << "." << false << 0.0;
+    QTest::newRow("integer") << "46"
+                             << "." << true << 46.0;
+    QTest::newRow("fraction") << "3.68"
+                              << "." << true << 3.68;
+    QTest::newRow("comma locale") << "3,68"
+                                  << "," << true << 3.68;
+    QTest::newRow("full stop under comma") << "3.68"
+                                           << "," << false << 0.0;
+    QTest::newRow("blanks") << "  -1.5  "
+                            << "." << true << -1.5;
+    QTest::newRow("exponent") << "1.5E3"
+                              << "." << true << 1500.0;
+    QTest::newRow("negative exponent") << "25e-1"
+                                       << "." << true << 2.5;
+    QTest::newRow("bare separator start") << ".5"
+                                          << "." << true << 0.5;
+    QTest::newRow("bare separator end") << "5."
+                                        << "." << true << 5.0;
+    QTest::newRow("separator alone") << "."
+                                     << "." << false << 0.0;
+    QTest::newRow("exponent without digits") << "1e"
+                                             << "." << false << 0.0;
+    QTest::newRow("grouping") << "1,000.5"
+                              << "." << false << 0.0;
+    QTest::newRow("empty") << ""
+                           << "." << false << 0.0;
+    QTest::newRow("word") << "abc"
+                          << "." << false << 0.0;
+    QTest::newRow("overflow") << "1e999"
+                              << "." << false << 0.0;
 }
 
 void TestNumbers::readsDecimals() {
@@ -134,6 +151,47 @@ void TestNumbers::roundsHalvesToEven() {
     QCOMPARE(roundHalfEven(-2.5), -2.0);
     QCOMPARE(roundHalfEven(2.4999), 2.0);
     QCOMPARE(roundHalfEven(2.5001), 3.0);
+}
+
+void TestNumbers::readsCellBytesAsTheirText_data() {
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<QChar>("separator");
+    const QByteArray texts[] = {"37.90283203125",
+                                "3,68",
+                                " -12",
+                                "+7",
+                                "$1F",
+                                "0x7fffffff",
+                                "2147483648",
+                                "1e5",
+                                "1E",
+                                ".5",
+                                "5.",
+                                "",
+                                " ",
+                                "12 ",
+                                "\xd9\xab",
+                                "1\xd9\xab"
+                                "5",
+                                "\xff\xfe"
+                                "1",
+                                "1\xc3\xa9",
+                                "\xef\xbc\x91"};
+    for (const QByteArray& text : texts)
+        for (QChar separator : {QChar(u'.'), QChar(u','), QChar(0x066B)})
+            QTest::addRow("%s %04x", text.toHex().constData(), separator.unicode())
+                << text << separator;
+}
+
+void TestNumbers::readsCellBytesAsTheirText() {
+    // The in-place readers of the totals must agree with the readers of the
+    // decoded text, whatever bytes a loaded cell holds.
+    QFETCH(QByteArray, utf8);
+    QFETCH(QChar, separator);
+    const QString text = QString::fromUtf8(utf8);
+    QCOMPARE(readInt32(QByteArrayView(utf8)), readInt32(QStringView(text)));
+    QCOMPARE(readDecimal(QByteArrayView(utf8), separator),
+             readDecimal(QStringView(text), separator));
 }
 
 QTEST_GUILESS_MAIN(TestNumbers)
