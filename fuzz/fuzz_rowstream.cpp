@@ -3,8 +3,8 @@
 // again to the very same bytes; a file and a pipe with the same bytes must
 // read alike; and nothing read may hold more than the input could carry.
 #include "core/error.h"
-#include "fuzz/chunkeddevice.h"
 #include "grid/rowstream.h"
+#include "tests/support/pipedevice.h"
 
 #include <QBuffer>
 #include <cstdint>
@@ -57,9 +57,9 @@ Outcome readBuffer(const QByteArray& bytes) {
 }
 
 Outcome readPipe(const QByteArray& bytes) {
-    fuzz::ChunkedDevice device(bytes);
-    return readFrom<fuzz::ChunkedDevice>(device,
-                                         [](const fuzz::ChunkedDevice& d) { return d.consumed(); });
+    test::PipeDevice device(bytes);
+    return readFrom<test::PipeDevice>(device,
+                                      [](const test::PipeDevice& d) { return d.consumed(); });
 }
 
 } // namespace

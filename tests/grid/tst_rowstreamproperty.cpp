@@ -9,6 +9,7 @@
 #include "tests/grid/plannergrid.h"
 #include "tests/grid/streambytes.h"
 #include "tests/support/fakeplatform.h"
+#include "tests/support/pipedevice.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
@@ -134,28 +135,6 @@ QByteArray written(const TPlanGrid& grid) {
     return bytes;
 }
 
-// A pipe-like device: the bytes arrive a few at a time.
-class Trickle : public QIODevice {
-public:
-    explicit Trickle(const QByteArray& bytes) : m_bytes(bytes) {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char* out, qint64 maxSize) override {
-        const qint64 n = std::min({maxSize, qint64(1 + m_next % 5), m_bytes.size() - m_next});
-        std::copy_n(m_bytes.constData() + m_next, n, out);
-        m_next += n;
-        return n;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray m_bytes;
-    qint64 m_next = 0;
-};
-
 QString readError(TPlanGrid& grid, QIODevice& device) {
     try {
         grid.ReadRows(device);
@@ -252,7 +231,7 @@ void TestRowStreamProperty::olderLayoutReadsToTheSameRows() {
         QRandomGenerator random(seed);
         fillGrid(source, random, shape);
         const QByteArray older = olderLayoutBytes(source);
-        Trickle device(older);
+        test::PipeDevice device(older, 5);
         QVERIFY2(readError(target, device) == QLatin1String("<no error>"), caseName(seed));
         QVERIFY2(target.lastReadLayout() == RowStreamLayout::Older, caseName(seed));
         QVERIFY2(describe(target) == describe(source), caseName(seed));
@@ -274,7 +253,7 @@ void TestRowStreamProperty::checkPrefixesFail(const QByteArray& whole,
         file.open(QIODevice::ReadOnly);
         QVERIFY2(readError(target, file) == QLatin1String("Stream read error"), where);
         QVERIFY2(GridState(target) == before, where);
-        Trickle pipe(prefix);
+        test::PipeDevice pipe(prefix, 5);
         QVERIFY2(readError(target, pipe) == QLatin1String("Stream read error"), where);
         QVERIFY2(GridState(target) == before, where);
         QVERIFY2(!target.isUpdating(), where);

@@ -1,17 +1,18 @@
-// A sequential device over fixed bytes that hands them out in uneven pieces,
-// the way a pipe does, so the reader's path for sequential devices runs on
-// the same input as its path for files.
+// A sequential device over fixed bytes that hands them out in uneven pieces of
+// at most `largest` bytes, the way a pipe does, so a reader's path for
+// sequential devices runs on the same input as its path for files.
 #pragma once
 
 #include <QByteArray>
 #include <QIODevice>
 #include <algorithm>
 
-namespace vantrel::fuzz {
+namespace vantrel::test {
 
-class ChunkedDevice : public QIODevice {
+class PipeDevice : public QIODevice {
 public:
-    explicit ChunkedDevice(const QByteArray& bytes) : m_bytes(bytes) {
+    explicit PipeDevice(const QByteArray& bytes, qint64 largest = 13)
+        : m_bytes(bytes), m_largest(std::max<qint64>(largest, 1)) {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
 
@@ -23,8 +24,8 @@ public:
 
 protected:
     qint64 readData(char* out, qint64 maxSize) override {
-        // Piece sizes from 1 to 13 bytes, in a pattern fixed by the position.
-        const qint64 piece = 1 + (m_next * 7 + 3) % 13;
+        // Piece sizes in a pattern fixed by the position.
+        const qint64 piece = 1 + (m_next * 7 + 3) % m_largest;
         const qint64 n = std::min({maxSize, piece, qint64(m_bytes.size()) - m_next});
         std::copy_n(m_bytes.constData() + m_next, n, out);
         m_next += n;
@@ -34,7 +35,8 @@ protected:
 
 private:
     QByteArray m_bytes;
+    qint64 m_largest;
     qint64 m_next = 0;
 };
 
-} // namespace vantrel::fuzz
+} // namespace vantrel::test
