@@ -31,6 +31,11 @@ private:
     QColor m_background;
     QColor m_text;
     QPoint m_position;
+    // Whether painter pixels are device pixels, so a filled rectangle covers
+    // exactly the pixels a one-pixel pen would.
+    bool m_pixelAligned = false;
+    bool m_thinPen = false;
+    QColor m_penColour;
 };
 
 } // namespace vantrel::lens
