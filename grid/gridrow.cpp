@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace vantrel {
 
@@ -56,9 +57,94 @@ int widthFor(quint64 largest) {
     return 8;
 }
 
+struct BlockShape {
+    int width;
+    std::size_t size;
+};
+
+BlockShape shapeOf(std::span<const QByteArrayView> texts) {
+    quint64 total = 0;
+    for (const QByteArrayView& t : texts)
+        total += quint64(t.size());
+    const quint64 count = texts.size();
+    const int w = widthFor(std::max(total, count));
+    return {w, 1 + std::size_t(w) * (1 + count) + std::size_t(total)};
+}
+
+// Copies without a call for the few bytes most cell texts have, where the
+// call to memcpy would cost more than the copy; each byte is written once or
+// twice with the same value, never outside the range.
+inline void copyBytes(char* to, const char* from, std::size_t n) {
+    if (n > 16) {
+        std::memcpy(to, from, n);
+    } else if (n >= 8) {
+        quint64 head, tail;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + n - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + n - 8, &tail, 8);
+    } else if (n >= 4) {
+        quint32 head, tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+    } else if (n > 0) {
+        to[0] = from[0];
+        to[n / 2] = from[n / 2];
+        to[n - 1] = from[n - 1];
+    }
+}
+
+template <int W> void writeBlockAs(char* block, std::span<const QByteArrayView> texts) {
+    block[0] = char(W);
+    char* p = block + 1;
+    writeNumber(p, W, texts.size());
+    p += W;
+    char* const bytes = p + texts.size() * W;
+    quint64 end = 0;
+    for (const QByteArrayView& t : texts) {
+        copyBytes(bytes + end, t.data(), std::size_t(t.size()));
+        end += quint64(t.size());
+        writeNumber(p, W, end);
+        p += W;
+    }
+}
+
+void writeBlock(char* block, std::span<const QByteArrayView> texts, BlockShape shape) {
+    switch (shape.width) {
+    case 1:
+        writeBlockAs<1>(block, texts);
+        break;
+    case 2:
+        writeBlockAs<2>(block, texts);
+        break;
+    case 4:
+        writeBlockAs<4>(block, texts);
+        break;
+    default:
+        writeBlockAs<8>(block, texts);
+        break;
+    }
+}
+
 } // namespace
 
+std::unique_ptr<TGridRow> TGridRow::withTexts(std::span<const QByteArrayView> texts) {
+    if (texts.empty())
+        return std::make_unique<TGridRow>();
+    const BlockShape shape = shapeOf(texts);
+    void* memory = ::operator new(sizeof(TGridRow) + shape.size);
+    std::unique_ptr<TGridRow> row(::new (memory) TGridRow);
+    row->m_inlineSize = shape.size;
+    writeBlock(row->inlineSpace(), texts, shape);
+    row->m_block = row->inlineSpace();
+    return row;
+}
+
 TGridRow::~TGridRow() {
+    if (ownsHeapBlock())
+        delete[] m_block;
     if (!m_subRows)
         return;
     // Move every descendant into one flat list so each is released with no
@@ -79,14 +165,14 @@ TGridRow::~TGridRow() {
 qsizetype TGridRow::textCount() const {
     if (!m_block)
         return 0;
-    return qsizetype(readNumber(m_block.get() + 1, quint8(m_block[0])));
+    return qsizetype(readNumber(m_block + 1, quint8(m_block[0])));
 }
 
 QByteArrayView TGridRow::textView(qsizetype index) const {
     if (!m_block || index < 0)
         return {};
     const int w = quint8(m_block[0]);
-    const char* numbers = m_block.get() + 1;
+    const char* numbers = m_block + 1;
     const quint64 count = readNumber(numbers, w);
     if (quint64(index) >= count)
         return {};
@@ -112,30 +198,30 @@ void TGridRow::setText(qsizetype index, const QByteArray& text) {
 
 void TGridRow::setTexts(std::span<const QByteArrayView> texts) {
     if (texts.empty()) {
-        m_block.reset();
+        adopt(nullptr);
         return;
     }
-    quint64 total = 0;
-    for (const QByteArrayView& t : texts)
-        total += quint64(t.size());
-    const quint64 count = texts.size();
-    const int w = widthFor(std::max(total, count));
-    const std::size_t size = 1 + std::size_t(w) * (1 + count) + std::size_t(total);
-    std::unique_ptr<char[]> block(new char[size]);
-    block[0] = char(w);
-    char* p = block.get() + 1;
-    writeNumber(p, w, count);
-    p += w;
-    char* bytes = p + count * w;
-    quint64 end = 0;
-    for (const QByteArrayView& t : texts) {
-        if (!t.isEmpty())
-            std::memcpy(bytes + end, t.data(), std::size_t(t.size()));
-        end += quint64(t.size());
-        writeNumber(p, w, end);
-        p += w;
+    // The views may point into the present block: build the new one apart,
+    // then keep it in the row's own space when it fits there.
+    const BlockShape shape = shapeOf(texts);
+    std::unique_ptr<char[]> block(new char[shape.size]);
+    writeBlock(block.get(), texts, shape);
+    if (shape.size <= m_inlineSize) {
+        std::memcpy(inlineSpace(), block.get(), shape.size);
+        adopt(inlineSpace());
+        return;
     }
-    m_block = std::move(block); // the views may point into the old block until here
+    adopt(block.release());
+}
+
+bool TGridRow::ownsHeapBlock() const {
+    return m_block && !(m_inlineSize > 0 && m_block == inlineSpace());
+}
+
+void TGridRow::adopt(char* block) {
+    if (ownsHeapBlock())
+        delete[] m_block;
+    m_block = block;
 }
 
 std::vector<std::unique_ptr<TGridRow>>& TGridRow::subRows() {

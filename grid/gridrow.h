@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QtGlobal>
+#include <cstddef>
 #include <memory>
 #include <span>
 #include <vector>
@@ -18,6 +19,15 @@ public:
     TGridRow& operator=(const TGridRow&) = delete;
     // Releases nested sub-rows without recursion, so any depth is safe.
     ~TGridRow();
+
+    // A new row holding these texts in the same allocation as the row, so a
+    // row read from a file costs one allocation. The space stays the row's:
+    // later texts that fit go there again.
+    static std::unique_ptr<TGridRow> withTexts(std::span<const QByteArrayView> texts);
+
+    // The plain global forms, which free a row of any allocated size.
+    static void* operator new(std::size_t size) { return ::operator new(size); }
+    static void operator delete(void* p) { ::operator delete(p); }
 
     // Number of texts the row holds (highest cell index ever written plus one).
     qsizetype textCount() const;
@@ -41,10 +51,21 @@ public:
     bool hasSubRows() const { return m_subRows && !m_subRows->empty(); }
 
 private:
+    char* inlineSpace() { return reinterpret_cast<char*>(this) + sizeof(TGridRow); }
+    const char* inlineSpace() const {
+        return reinterpret_cast<const char*>(this) + sizeof(TGridRow);
+    }
+    bool ownsHeapBlock() const;
+    // Makes block the row's block, releasing a previous one from the heap.
+    void adopt(char* block);
+
     // All texts in one block (null when the row holds none): the width w of
     // the numbers (1, 2, 4 or 8 bytes), the text count in w bytes, the end
     // offset of each text in w bytes each, then the text bytes back to back.
-    std::unique_ptr<char[]> m_block;
+    // The block is either on the heap (new[]) or in the inlineSpace() bytes
+    // that withTexts allocated right after the row.
+    char* m_block = nullptr;
+    std::size_t m_inlineSize = 0;
     std::unique_ptr<std::vector<std::unique_ptr<TGridRow>>> m_subRows;
 };
 

@@ -9,6 +9,7 @@
 #include <QtEndian>
 #include <cstring>
 #include <limits>
+#include <span>
 #include <string>
 
 namespace vantrel {
@@ -43,10 +44,30 @@ public:
         return m_size - m_position;
     }
 
+    // True when remaining() is the exact size of what is left.
+    bool knowsSize() const { return m_random; }
+
     qint32 readInt32() {
+        if (const char* p = take(4))
+            return qFromLittleEndian<qint32>(p);
         char raw[4];
         readExact(raw, 4);
         return qFromLittleEndian<qint32>(raw);
+    }
+
+    // The next count bytes, consumed, when the buffer already holds them all;
+    // null otherwise, with nothing consumed. Valid until the next read.
+    const char* take(qint64 count) {
+        if (m_bufferEnd - m_bufferPos < count)
+            return nullptr;
+        const char* p = m_buffer.data() + m_bufferPos;
+        consume(count);
+        return p;
+    }
+
+    // The bytes the buffer holds and the stream has not used yet.
+    QByteArrayView buffered() const {
+        return QByteArrayView(m_buffer.data() + m_bufferPos, qsizetype(m_bufferEnd - m_bufferPos));
     }
 
     quint8 readByte() {
@@ -157,29 +178,88 @@ public:
             readError();
     }
 
-    // Reads one row record's header and texts; returns its sub-row count.
-    qint32 readRecord(TGridRow& row) {
+    struct Record {
+        std::unique_ptr<TGridRow> row;
+        qint32 subRowCount;
+    };
+
+    // Reads one row record's header and texts into a new row.
+    Record readRecord() {
         m_pending -= kMinRecordBytes;
         const qint32 headerSize = m_in.readInt32();
         if (headerSize < kRowHeaderSize || headerSize > m_in.remaining() - m_pending)
             readError();
-        row.imageIndex = m_in.readInt32();
-        row.selectedIndex = m_in.readInt32();
-        row.stateIndex = m_in.readInt32();
-        row.userData = m_in.readInt32();
-        const qint32 subRowCount = m_in.readInt32();
-        const qint32 textCount = m_in.readInt32();
+        qint32 fields[6];
+        if (const char* p = m_in.take(kRowHeaderSize)) {
+            for (int i = 0; i < 6; ++i)
+                fields[i] = qFromLittleEndian<qint32>(p + 4 * i);
+        } else {
+            for (qint32& field : fields)
+                field = m_in.readInt32();
+        }
+        const qint32 subRowCount = fields[4];
+        const qint32 textCount = fields[5];
         m_in.skip(qint64(headerSize) - kRowHeaderSize);
         expect(textCount, m_minTextBytes);
         expect(subRowCount, kMinRecordBytes);
-        readTexts(row, textCount);
-        return subRowCount;
+        std::span<const QByteArrayView> texts;
+        if (textCount > 0 && !viewBufferedTexts(textCount, texts))
+            texts = readTexts(textCount);
+        // The views point into the buffer or m_bytes, unchanged until the next read.
+        Record record{TGridRow::withTexts(texts), subRowCount};
+        record.row->imageIndex = fields[0];
+        record.row->selectedIndex = fields[1];
+        record.row->stateIndex = fields[2];
+        record.row->userData = fields[3];
+        return record;
     }
 
 private:
-    void readTexts(TGridRow& row, qint32 count) {
-        if (count <= 0)
-            return;
+    // The common case: all of the row's texts already lie in the buffer, so
+    // the views point there and the texts are copied once, into the row.
+    // Returns false, having consumed nothing, when the buffer ends first.
+    bool viewBufferedTexts(qint32 count, std::span<const QByteArrayView>& texts) {
+        const QByteArrayView bytes = m_in.buffered();
+        if (count * m_minTextBytes > bytes.size())
+            return false;
+        if (m_views.size() < std::size_t(count)) // at most one view per buffered byte
+            m_views.resize(std::size_t(count));
+        QByteArrayView* view = m_views.data();
+        const char* p = bytes.data();
+        const char* const end = p + bytes.size();
+        const bool wide = m_layout == RowStreamLayout::Current;
+        for (qint32 i = 0; i < count; ++i) {
+            qint64 length;
+            if (wide) {
+                if (end - p < 4)
+                    return false;
+                length = qFromLittleEndian<qint32>(p);
+                p += 4;
+            } else {
+                if (p == end)
+                    return false;
+                length = quint8(*p++);
+            }
+            if (length < 0)
+                readError();
+            if (length > end - p)
+                return false;
+            *view++ = QByteArrayView(p, qsizetype(length));
+            p += length;
+        }
+        m_in.take(p - bytes.data());
+        // What the stream has left over what it still promises only shrinks
+        // from text to text, so checking it once after the last text is the
+        // same as checking it after each.
+        m_pending -= count * m_minTextBytes;
+        if (m_pending > m_in.remaining())
+            readError();
+        texts = std::span<const QByteArrayView>(m_views.data(), std::size_t(count));
+        return true;
+    }
+
+    // Any row, any device: the texts arrive piece by piece into m_bytes.
+    std::span<const QByteArrayView> readTexts(qint32 count) {
         m_bytes.clear();
         m_ends.clear();
         for (qint32 i = 0; i < count; ++i) {
@@ -191,13 +271,13 @@ private:
             m_in.appendTo(m_bytes, length);
             m_ends.push_back(m_bytes.size());
         }
-        m_views.clear();
+        m_views.resize(m_ends.size());
         std::size_t start = 0;
-        for (std::size_t end : m_ends) {
-            m_views.emplace_back(m_bytes.data() + start, qsizetype(end - start));
-            start = end;
+        for (std::size_t i = 0; i < m_ends.size(); ++i) {
+            m_views[i] = QByteArrayView(m_bytes.data() + start, qsizetype(m_ends[i] - start));
+            start = m_ends[i];
         }
-        row.setTexts(m_views);
+        return m_views;
     }
 
     StreamInput m_in;
@@ -304,11 +384,14 @@ TGridRowList readRowStream(QIODevice& device, RowStreamLayout* layout) {
         qint32 subRowsLeft;
     };
     TGridRowList rows;
+    // Only a known size has bounded the count; a pipe's rows grow as they come.
+    if (rowCount > 0 && reader.input().knowsSize())
+        rows.reserve(std::size_t(rowCount));
     std::vector<Frame> stack;
     for (qint32 i = 0; i < rowCount; ++i) {
-        rows.push_back(std::make_unique<TGridRow>());
-        TGridRow* top = rows.back().get();
-        stack.push_back({top, reader.readRecord(*top)});
+        auto [top, topSubRows] = reader.readRecord();
+        stack.push_back({top.get(), topSubRows});
+        rows.push_back(std::move(top));
         while (!stack.empty()) {
             Frame& frame = stack.back();
             if (frame.subRowsLeft <= 0) {
@@ -317,9 +400,10 @@ TGridRowList readRowStream(QIODevice& device, RowStreamLayout* layout) {
             }
             --frame.subRowsLeft;
             TGridRowList& siblings = frame.row->subRows();
-            siblings.push_back(std::make_unique<TGridRow>());
-            TGridRow* child = siblings.back().get();
-            stack.push_back({child, reader.readRecord(*child)}); // frame may move here
+            auto [child, childSubRows] = reader.readRecord();
+            TGridRow* at = child.get();
+            siblings.push_back(std::move(child));
+            stack.push_back({at, childSubRows}); // frame may move here
         }
     }
     reader.input().finish();
