@@ -143,6 +143,7 @@ private slots:
 
     // Reading.
     void readsTheWorkedExample();
+    void editsOfAReadRowKeepEveryText();
     void roundTripGivesIdenticalBytes();
     void readsTheOlderLayout();
     void anyNegativeMarkerIsTheCurrentLayout();
@@ -242,8 +243,8 @@ void TestRowStream::deepSubRowChainIsReleasedWithoutRecursion() {
 
 void TestRowStream::writesTheWorkedExampleByteForByte() {
     TGridRowList rows;
-    rows.push_back(rowOf({"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1", "3.68",
-                          "37.90283203125"}));
+    rows.push_back(rowOf(
+        {"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1", "3.68", "37.90283203125"}));
     const QByteArray bytes = write(rows);
     QCOMPARE(bytes.size(), 121);
     QCOMPARE(bytes.toHex(' '), workedExampleBytes().toHex(' '));
@@ -266,12 +267,17 @@ void TestRowStream::writesSubRowsAfterTheTexts() {
     rows[0]->subRows()[0]->subRows().push_back(rowOf({"g"}));
     rows.push_back(rowOf({"q"}));
     const QByteArray expected = StreamBytes()
-                                    .int32(-1).int32(2)
-                                    .header(2, 1).text("p")
-                                    .header(1, 1).text("c1")
-                                    .header(0, 1).text("g")
+                                    .int32(-1)
+                                    .int32(2)
+                                    .header(2, 1)
+                                    .text("p")
+                                    .header(1, 1)
+                                    .text("c1")
+                                    .header(0, 1)
+                                    .text("g")
                                     .header(0, 0)
-                                    .header(0, 1).text("q");
+                                    .header(0, 1)
+                                    .text("q");
     QCOMPARE(write(rows).toHex(' '), expected.toHex(' '));
 }
 
@@ -294,6 +300,38 @@ void TestRowStream::writeToAClosedDeviceFails() {
     QBuffer closed;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*device not open.*"));
     QVERIFY_THROWS_EXCEPTION(EError, writeRowStream(closed, {}));
+}
+
+void TestRowStream::editsOfAReadRowKeepEveryText() {
+    // A read row keeps its texts in its own space and reuses it for edits that
+    // fit: every edit must leave every text exactly as written.
+    TGridRowList rows = read(workedExampleBytes());
+    TGridRow& row = *rows[0];
+    QList<QByteArray> expected;
+    for (int i = 0; i < row.textCount(); ++i)
+        expected << row.text(i);
+    const auto check = [&] {
+        QCOMPARE(row.textCount(), qsizetype(expected.size()));
+        for (int i = 0; i < expected.size(); ++i)
+            QCOMPARE(row.text(i), expected[i]);
+    };
+    row.setText(7, expected[7] = "37.9");
+    check();
+    row.setText(6, expected[6] = "9.99");
+    check();
+    std::vector<QByteArrayView> reversed;
+    for (int i = int(row.textCount()) - 1; i >= 0; --i)
+        reversed.push_back(row.textView(i));
+    row.setTexts(reversed);
+    std::reverse(expected.begin(), expected.end());
+    check();
+    row.setText(2, expected[2] = QByteArray(600, 'w'));
+    check();
+    row.setText(2, expected[2] = "46");
+    check();
+    row.setTexts({});
+    expected.clear();
+    check();
 }
 
 void TestRowStream::readsTheWorkedExample() {
@@ -340,8 +378,12 @@ void TestRowStream::roundTripGivesIdenticalBytes() {
 void TestRowStream::readsTheOlderLayout() {
     const QByteArray bytes = StreamBytes()
                                  .int32(2)
-                                 .header(0, 3).shortText("640x480 (VGA)").shortText("").shortText("46")
-                                 .header(0, 1).shortText(QByteArray(255, 'w'));
+                                 .header(0, 3)
+                                 .shortText("640x480 (VGA)")
+                                 .shortText("")
+                                 .shortText("46")
+                                 .header(0, 1)
+                                 .shortText(QByteArray(255, 'w'));
     RowStreamLayout layout = RowStreamLayout::Current;
     const TGridRowList rows = read(bytes, &layout);
     QCOMPARE(layout, RowStreamLayout::Older);
@@ -367,10 +409,18 @@ void TestRowStream::anyNegativeMarkerIsTheCurrentLayout() {
 
 void TestRowStream::skipsHeaderBytesBeyondTwentyFour() {
     const QByteArray bytes = StreamBytes()
-                                 .int32(-1).int32(1)
-                                 .int32(28).int32(3).int32(4).int32(5).int32(6).int32(0).int32(2)
+                                 .int32(-1)
+                                 .int32(1)
+                                 .int32(28)
+                                 .int32(3)
+                                 .int32(4)
+                                 .int32(5)
+                                 .int32(6)
+                                 .int32(0)
+                                 .int32(2)
                                  .raw("\xAA\xBB\xCC\xDD")
-                                 .text("46").text("10");
+                                 .text("46")
+                                 .text("10");
     const TGridRowList rows = read(bytes);
     QCOMPARE(rows.size(), std::size_t(1));
     QCOMPARE(rows[0]->imageIndex, 3);
@@ -403,10 +453,7 @@ void TestRowStream::countsOfZeroOrBelowMeanNoEntries() {
     QVERIFY(read(StreamBytes().int32(-1).int32(0)).empty());
     QVERIFY(read(StreamBytes().int32(-1).int32(-7)).empty());
     QVERIFY(read(StreamBytes().int32(0)).empty()); // older layout, no rows
-    const TGridRowList rows = read(StreamBytes()
-                                       .int32(-1).int32(2)
-                                       .header(-3, -1)
-                                       .header(0, 0));
+    const TGridRowList rows = read(StreamBytes().int32(-1).int32(2).header(-3, -1).header(0, 0));
     QCOMPARE(rows.size(), std::size_t(2));
     QCOMPARE(rows[0]->textCount(), 0);
     QVERIFY(!rows[0]->hasSubRows());
@@ -414,8 +461,7 @@ void TestRowStream::countsOfZeroOrBelowMeanNoEntries() {
 }
 
 void TestRowStream::keepsTheHeaderValues() {
-    const TGridRowList rows =
-        read(StreamBytes().int32(-1).int32(1).header(0, 0, 7, 8, 9, -123456));
+    const TGridRowList rows = read(StreamBytes().int32(-1).int32(1).header(0, 0, 7, 8, 9, -123456));
     QCOMPARE(rows[0]->imageIndex, 7);
     QCOMPARE(rows[0]->selectedIndex, 8);
     QCOMPARE(rows[0]->stateIndex, 9);
@@ -425,12 +471,18 @@ void TestRowStream::keepsTheHeaderValues() {
 
 void TestRowStream::readsSubRowsAsNestedRows() {
     const QByteArray bytes = StreamBytes()
-                                 .int32(-1).int32(2)
-                                 .header(2, 1).text("p")
-                                 .header(1, 1).text("c1")
-                                 .header(0, 1).text("g")
-                                 .header(0, 1).text("c2")
-                                 .header(0, 1).text("q");
+                                 .int32(-1)
+                                 .int32(2)
+                                 .header(2, 1)
+                                 .text("p")
+                                 .header(1, 1)
+                                 .text("c1")
+                                 .header(0, 1)
+                                 .text("g")
+                                 .header(0, 1)
+                                 .text("c2")
+                                 .header(0, 1)
+                                 .text("q");
     const TGridRowList rows = read(bytes);
     QCOMPARE(rows.size(), std::size_t(2));
     const TGridRow& p = *rows[0];
@@ -502,8 +554,15 @@ void TestRowStream::headerSmallerThanTwentyFourFails() {
 
 void TestRowStream::headerBeyondTheStreamFails() {
     const QByteArray bytes = StreamBytes()
-                                 .int32(-1).int32(1)
-                                 .int32(1000).int32(0).int32(-1).int32(-1).int32(0).int32(0).int32(0);
+                                 .int32(-1)
+                                 .int32(1)
+                                 .int32(1000)
+                                 .int32(0)
+                                 .int32(-1)
+                                 .int32(-1)
+                                 .int32(0)
+                                 .int32(0)
+                                 .int32(0);
     QVERIFY(failsToRead(bytes));
     QVERIFY(sequentialFailsToRead(bytes));
     QVERIFY(failsToRead(StreamBytes().int32(-1).int32(1).int32(0x7fffffff).header(0, 0)));
@@ -525,15 +584,20 @@ void TestRowStream::oversizeCountsAndLengthsFail_data() {
     QTest::newRow("older row count") << StreamBytes().int32(huge).header(0, 0).bytes();
     QTest::newRow("row count one too many")
         << StreamBytes().int32(-1).int32(2).header(0, 1).text("only one").bytes();
-    QTest::newRow("text count") << StreamBytes().int32(-1).int32(1).header(0, huge).text("a").bytes();
-    QTest::newRow("older text count") << StreamBytes().int32(1).header(0, huge).shortText("a").bytes();
-    QTest::newRow("sub-row count") << StreamBytes().int32(-1).int32(1).header(huge, 0).header(0, 0).bytes();
-    QTest::newRow("text length") << StreamBytes().int32(-1).int32(1).header(0, 1).int32(huge).raw("abc").bytes();
+    QTest::newRow("text count")
+        << StreamBytes().int32(-1).int32(1).header(0, huge).text("a").bytes();
+    QTest::newRow("older text count")
+        << StreamBytes().int32(1).header(0, huge).shortText("a").bytes();
+    QTest::newRow("sub-row count")
+        << StreamBytes().int32(-1).int32(1).header(huge, 0).header(0, 0).bytes();
+    QTest::newRow("text length")
+        << StreamBytes().int32(-1).int32(1).header(0, 1).int32(huge).raw("abc").bytes();
     QTest::newRow("text length one too many")
         << StreamBytes().int32(-1).int32(1).header(0, 1).int32(4).raw("abc").bytes();
     QTest::newRow("text length eats the next text")
         << StreamBytes().int32(-1).int32(1).header(0, 2).int32(5).raw("abcde").bytes();
-    QTest::newRow("older text length") << StreamBytes().int32(1).header(0, 1).byte(200).raw("abc").bytes();
+    QTest::newRow("older text length")
+        << StreamBytes().int32(1).header(0, 1).byte(200).raw("abc").bytes();
     QTest::newRow("sub-rows promised, none there")
         << StreamBytes().int32(-1).int32(1).header(3, 1).text("a").bytes();
 }
