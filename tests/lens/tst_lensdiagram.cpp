@@ -2,6 +2,7 @@
 // and its QPainter canvas on an image.
 #include "lens/diagram.h"
 #include "lens/paintercanvas.h"
+#include "tests/lens/initialfields.h"
 #include "tests/lens/recordingcanvas.h"
 
 #include <QImage>
@@ -16,17 +17,7 @@ namespace {
 
 const QSize kDesignBox(339, 369);
 
-// The fields as the tab starts: heights 7 and 2, scale 1, distance 20, angle 28, width 10.
-DiagramFields initialFields() {
-    DiagramFields f;
-    f.camHeight = QStringLiteral("7");
-    f.scale = QStringLiteral("1");
-    f.distance = QStringLiteral("20");
-    f.objHeight = QStringLiteral("2");
-    f.width = QStringLiteral("10");
-    f.angle = 28;
-    return f;
-}
+using vantrel::test::initialFields;
 
 // Paints once; the tilt is logged among the calls, where the paint writes it.
 QStringList record(const DiagramFields& fields, QSize box = kDesignBox) {

@@ -2,6 +2,7 @@
 // rectangles; each must come out pixel for pixel as QPainter's own stroke.
 #include "lens/diagram.h"
 #include "lens/paintercanvas.h"
+#include "tests/lens/initialfields.h"
 
 #include <QImage>
 #include <QPainter>
@@ -124,16 +125,7 @@ public:
     FillingCanvas(QPainter& painter, QSize area) : PainterCanvas(painter, area, kFace, Qt::black) {}
 };
 
-DiagramFields initialFields() {
-    DiagramFields f;
-    f.camHeight = QStringLiteral("7");
-    f.scale = QStringLiteral("1");
-    f.distance = QStringLiteral("20");
-    f.objHeight = QStringLiteral("2");
-    f.width = QStringLiteral("10");
-    f.angle = 28;
-    return f;
-}
+using vantrel::test::initialFields;
 
 template <class Canvas> QImage diagramOn(QSize box, const DiagramFields& fields) {
     QImage image = blankImage(box);
