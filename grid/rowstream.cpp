@@ -20,8 +20,12 @@ constexpr qint64 kChunk = 64 * 1024;
 // The fewest bytes a row record can take: its header size and the header.
 constexpr qint64 kMinRecordBytes = 4 + kRowHeaderSize;
 
-[[noreturn]] void readError() { throw EError(QStringLiteral("Stream read error")); }
-[[noreturn]] void writeError() { throw EError(QStringLiteral("Stream write error")); }
+[[noreturn]] void readError() {
+    throw EError(QStringLiteral("Stream read error"));
+}
+[[noreturn]] void writeError() {
+    throw EError(QStringLiteral("Stream write error"));
+}
 
 // Reads from a device through a buffer. On a random-access device it reads
 // ahead in chunks and puts the device back after the last byte it used; on a
@@ -77,37 +81,19 @@ public:
     }
 
     void readExact(char* out, qint64 count) {
-        while (count > 0) {
-            if (m_bufferPos == m_bufferEnd)
-                fill(count);
-            const qint64 n = std::min<qint64>(count, m_bufferEnd - m_bufferPos);
-            std::memcpy(out, m_buffer.data() + m_bufferPos, std::size_t(n));
-            consume(n);
+        pump(count, [&](const char* from, qint64 n) {
+            std::memcpy(out, from, std::size_t(n));
             out += n;
-            count -= n;
-        }
+        });
     }
 
     // Appends count bytes to out; out grows only as the bytes arrive.
     void appendTo(std::string& out, qint64 count) {
-        while (count > 0) {
-            if (m_bufferPos == m_bufferEnd)
-                fill(count);
-            const qint64 n = std::min<qint64>(count, m_bufferEnd - m_bufferPos);
-            out.append(m_buffer.data() + m_bufferPos, std::size_t(n));
-            consume(n);
-            count -= n;
-        }
+        pump(count, [&](const char* from, qint64 n) { out.append(from, std::size_t(n)); });
     }
 
     void skip(qint64 count) {
-        while (count > 0) {
-            if (m_bufferPos == m_bufferEnd)
-                fill(count);
-            const qint64 n = std::min<qint64>(count, m_bufferEnd - m_bufferPos);
-            consume(n);
-            count -= n;
-        }
+        pump(count, [](const char*, qint64) {});
     }
 
     // Leaves a random-access device right after the last byte of the stream.
@@ -117,6 +103,19 @@ public:
     }
 
 private:
+    // Hands the next count bytes to use() piece by piece, refilling the
+    // buffer as it runs dry.
+    template <class Use> void pump(qint64 count, Use use) {
+        while (count > 0) {
+            if (m_bufferPos == m_bufferEnd)
+                fill(count);
+            const qint64 n = std::min<qint64>(count, m_bufferEnd - m_bufferPos);
+            use(m_buffer.data() + m_bufferPos, n);
+            consume(n);
+            count -= n;
+        }
+    }
+
     void consume(qint64 n) {
         m_bufferPos += n;
         m_position += n;
