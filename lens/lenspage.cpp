@@ -12,7 +12,6 @@
 #include "platform/platform.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -90,8 +89,10 @@ QLabel* TLensPage::addLabel(const char* name, const QString& text, QPoint anchor
     label->setObjectName(QString::fromLatin1(name));
     if (alignRight)
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    // The design rectangle starts empty at its anchor point; fitLabels sizes it.
-    m_labels.push_back({label, QRect(anchorPoint, QSize(0, 0)), anchors, alignRight, minimumWidth});
+    // The design rectangle is empty at its anchor point; the layout sizes it.
+    m_layout->placeFitted(label, QRect(anchorPoint, QSize(0, 0)), anchors,
+                          alignRight ? AnchorLayout::Keep::RightEdge : AnchorLayout::Keep::LeftEdge,
+                          minimumWidth);
     return label;
 }
 
@@ -127,7 +128,6 @@ void TLensPage::placeControls() {
     m_layout->place(cbObjDistance, {288, 10, 65, 21});
     m_layout->place(cbObjHeight, {522, 80, 89, 21}, kTopRight);
     m_layout->place(cbWidth, {522, 192, 89, 21}, kTopRight);
-    fitLabels();
 }
 
 void TLensPage::setTabOrder() {
@@ -154,40 +154,6 @@ void TLensPage::connectHandlers() {
     connectUserChange(cbObjHeight, &TLensPage::cbObjHeightChange);
     connect(pb, &TPaintBox::paint, this, &TLensPage::onBoxPaint);
     connect(PaintBox2, &TPaintBox::paint, this, &TLensPage::onBoxPaint);
-}
-
-void TLensPage::fitLabels() {
-    bool moved = false;
-    for (FittedLabel& f : m_labels) {
-        const QSize hint = f.label->sizeHint();
-        const int width = std::max(hint.width(), f.minimumWidth);
-        const int left =
-            f.alignRight ? f.design.left() + f.design.width() - width : f.design.left();
-        const QRect design(left, f.design.top(), width, hint.height());
-        if (design == f.design && m_layout->indexOf(f.label) >= 0)
-            continue;
-        m_layout->removeWidget(f.label);
-        m_layout->place(f.label, design, f.anchors);
-        f.design = design;
-        moved = true;
-    }
-    if (moved)
-        m_layout->setGeometry(rect());
-}
-
-bool TLensPage::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::Polish:
-    case QEvent::Show:
-    case QEvent::LayoutRequest:
-    case QEvent::FontChange:
-    case QEvent::StyleChange:
-        fitLabels();
-        break;
-    default:
-        break;
-    }
-    return QWidget::event(event);
 }
 
 void TLensPage::selectDefaultSensor() {

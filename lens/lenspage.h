@@ -7,7 +7,6 @@
 #include "platform/anchors.h"
 
 #include <QWidget>
-#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -74,20 +73,7 @@ public:
     TPaintBox* pb = nullptr;
     TPaintBox* PaintBox2 = nullptr;
 
-protected:
-    bool event(QEvent* event) override;
-
 private:
-    // A label sized to its text: it keeps its left edge, or its right edge
-    // when its text is aligned right, as captions change.
-    struct FittedLabel {
-        QLabel* label;
-        QRect design;
-        Anchors anchors;
-        bool alignRight;
-        int minimumWidth;
-    };
-
     void createControls();
     void placeControls();
     void setTabOrder();
@@ -97,7 +83,6 @@ private:
     QComboBox* addCombo(const char* name, const QStringList& items, const QString& text,
                         bool editable);
     void connectUserChange(QComboBox* combo, void (TLensPage::*handler)());
-    void fitLabels();
 
     // "Repaint": draws the diagram at once, before the caller goes on.
     void repaintDiagram();
@@ -108,7 +93,6 @@ private:
     QChar separator() const;
 
     AnchorLayout* m_layout = nullptr;
-    std::vector<FittedLabel> m_labels;
     // The surface of the paint in progress; a paint asked for meanwhile
     // draws on it at once.
     DiagramCanvas* m_canvas = nullptr;

@@ -40,10 +40,13 @@ void AnchorLayout::place(QWidget* widget, const QRect& design, Anchors anchors) 
     invalidate();
 }
 
-void AnchorLayout::placeFitted(QWidget* widget, const QRect& design, Anchors anchors, Keep keep) {
+void AnchorLayout::placeFitted(QWidget* widget, const QRect& design, Anchors anchors, Keep keep,
+                               int minimumWidth) {
     place(widget, design, anchors);
-    m_entries.back().fitted = true;
-    m_entries.back().keep = keep;
+    Entry& e = m_entries.back();
+    e.fitted = true;
+    e.keep = keep;
+    e.minimumWidth = minimumWidth;
 }
 
 void AnchorLayout::addItem(QLayoutItem* item) {
@@ -71,10 +74,13 @@ void AnchorLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     for (const Entry& e : m_entries) {
         QRect r = anchoredRect(e.design, e.anchors, m_designSize, rect.size());
-        if (e.fitted && e.keep == Keep::LeftEdge)
-            r.setWidth(e.item->sizeHint().width());
-        else if (e.fitted)
-            r.setLeft(r.right() + 1 - e.item->sizeHint().width());
+        if (e.fitted) {
+            const QSize hint = e.item->sizeHint();
+            const int width = qMax(hint.width(), e.minimumWidth);
+            if (e.keep == Keep::RightEdge)
+                r.setLeft(r.left() + r.width() - width);
+            r.setSize(QSize(width, hint.height()));
+        }
         e.item->widget()->setGeometry(r.translated(rect.topLeft()));
     }
 }

@@ -32,12 +32,13 @@ public:
 
     // Places a child at its design rectangle with the given anchors.
     void place(QWidget* widget, const QRect& design, Anchors anchors = kLeftTop);
-    // The same for a caption whose width follows its text (as captions are
-    // translated or drawn in a wider font than designed): it keeps its left
-    // edge, or its right edge where a neighbour on the right leaves no room.
+    // The same for a caption sized to its text (as captions are translated or
+    // drawn in another font than designed), never narrower than minimumWidth:
+    // it keeps the design's left edge, or its right edge (left + width) where
+    // a neighbour on the right leaves no room or the text is aligned right.
     enum class Keep { LeftEdge, RightEdge };
     void placeFitted(QWidget* widget, const QRect& design, Anchors anchors = kLeftTop,
-                     Keep keep = Keep::LeftEdge);
+                     Keep keep = Keep::LeftEdge, int minimumWidth = 0);
 
     void addItem(QLayoutItem* item) override;
     QLayoutItem* itemAt(int index) const override;
@@ -54,6 +55,7 @@ private:
         Anchors anchors;
         bool fitted = false;
         Keep keep = Keep::LeftEdge;
+        int minimumWidth = 0;
     };
     QSize m_designSize;
     std::vector<Entry> m_entries;
