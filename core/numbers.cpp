@@ -1,8 +1,8 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace vantrel {
@@ -155,17 +155,21 @@ struct Digits {
     int exponent = 0;
 };
 
+// Every digit of a double's exact binary value: at most 767 significant ones.
+constexpr int kExactDigits = 770;
+
 Digits fifteenDigits(double magnitude) {
-    char buf[1100];
-    // glibc prints the exact binary value, so ties are seen as ties.
-    std::snprintf(buf, sizeof buf, "%.*e", 1000, magnitude);
-    std::string mantissa;
-    const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
-        if (*p != '.')
-            mantissa += *p;
+    // All digits are printed, so ties are seen as ties; to_chars writes "."
+    // and no grouping whatever the process locale.
+    char buf[kExactDigits + 16];
+    char* const end =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, kExactDigits)
+            .ptr;
+    const char* const e = std::find(buf, end, 'e');
+    std::string mantissa(buf, std::size_t(e - buf));
+    mantissa.erase(1, 1); // the "." after the first digit
     Digits d;
-    d.exponent = std::atoi(p + 1);
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, d.exponent);
     d.digits = mantissa.substr(0, 15);
     if (mantissa[15] >= '5') {
         int k = 14;
