@@ -24,7 +24,8 @@ public:
     int biasMinutes = -60;   // UTC+1
     quint64 tick = 1000000;
     int dayNumber = 46000; // well after the rotation's start date
-    QChar separator;       // the real locale's, as the desktop platform answers
+    // The real locale's, as the desktop platform answers.
+    QChar separator;
     int beeps = 0;
     QStringList openedUrls;
 };
