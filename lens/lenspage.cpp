@@ -1,5 +1,6 @@
 #include "lens/lenspage.h"
 
+#include "lens/comboinput.h"
 #include "lens/fieldcolours.h"
 #include "lens/lensformat.h"
 #include "lens/lensformulas.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 
 namespace vantrel::lens {
 
@@ -138,9 +140,17 @@ void TLensPage::setTabOrder() {
 }
 
 void TLensPage::connectUserChange(QComboBox* combo, void (TLensPage::*handler)()) {
-    connect(combo, &QComboBox::textActivated, this, [this, handler] { (this->*handler)(); });
-    if (QLineEdit* edit = combo->lineEdit())
-        connect(edit, &QLineEdit::textEdited, this, [this, handler] { (this->*handler)(); });
+    auto* input = new ComboInput(combo);
+    const auto run = [this, handler] { (this->*handler)(); };
+    connect(input, &ComboInput::typed, this, run);
+    connect(input, &ComboInput::picked, this, run);
+}
+
+void TLensPage::connectWidthInput() {
+    auto* input = new ComboInput(cbWidth);
+    connect(input, &ComboInput::typed, this, [this] { cbWidthTyped(); });
+    connect(input, &ComboInput::picked, this, [this] { cbWidthChange(); });
+    connect(input, &ComboInput::finished, this, [this] { cbWidthDone(); });
 }
 
 void TLensPage::connectHandlers() {
@@ -149,7 +159,7 @@ void TLensPage::connectHandlers() {
     connectUserChange(cbMatrix, &TLensPage::cbMatrixChange);
     connectUserChange(cbScale, &TLensPage::cbScaleChange);
     connectUserChange(cbObjDistance, &TLensPage::cbObjDistanceChange);
-    connectUserChange(cbWidth, &TLensPage::cbWidthChange);
+    connectWidthInput();
     connectUserChange(cbCamHeight, &TLensPage::cbCamHeightChange);
     connectUserChange(cbObjHeight, &TLensPage::cbObjHeightChange);
     connect(pb, &TPaintBox::paint, this, &TLensPage::onBoxPaint);
@@ -203,6 +213,21 @@ void TLensPage::cbWidthChange() {
     CalcAngleFromWidth();
 }
 
+// Each keystroke runs the width's chain, but the width that the new angle
+// gives would replace the text under the user's fingers, so it waits until
+// the user is done with the field.
+void TLensPage::cbWidthTyped() {
+    const QScopedValueRollback typing(m_typingWidth, true);
+    cbWidthChange();
+}
+
+void TLensPage::cbWidthDone() {
+    if (!m_widthPending)
+        return;
+    writeSceneWidth();
+    repaintDiagram();
+}
+
 void TLensPage::seTiltChange() {
     repaintDiagram();
 }
@@ -228,11 +253,19 @@ bool TLensPage::CalcFocalLength() {
 }
 
 void TLensPage::CalcSceneWidth() {
-    const qint32 distance = readWhole(cbObjDistance->currentText(), fallback::kSceneWidthDistance);
-    cbWidth->setEditText(formatOneDecimal(sceneWidth(angle(), distance), separator()));
+    if (m_typingWidth)
+        m_widthPending = true;
+    else
+        writeSceneWidth();
     setFieldColour(cbWidth, FieldColour::Computed);
     setFieldColour(seAngle, FieldColour::Input);
     repaintDiagram();
+}
+
+void TLensPage::writeSceneWidth() {
+    m_widthPending = false;
+    const qint32 distance = readWhole(cbObjDistance->currentText(), fallback::kSceneWidthDistance);
+    cbWidth->setEditText(formatOneDecimal(sceneWidth(angle(), distance), separator()));
 }
 
 void TLensPage::CalcAngleFromWidth() {
