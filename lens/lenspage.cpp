@@ -1,5 +1,6 @@
 #include "lens/lenspage.h"
 
+#include "lens/backdrop.h"
 #include "lens/comboinput.h"
 #include "lens/fieldcolours.h"
 #include "lens/lensformat.h"
@@ -326,8 +327,10 @@ void TLensPage::onBoxPaint(TPaintBox* box) {
         return;
     }
     m_pbPainted = true;
+    // Labels hide the grid under them with the colour the page shows there.
+    const QColor background = colourBehind(pb);
     QPainter painter(pb);
-    PainterCanvas canvas(painter, pb->size(), pb->palette().color(QPalette::Window),
+    PainterCanvas canvas(painter, pb->size(), background,
                          pb->palette().color(QPalette::WindowText));
     paintDiagramOn(canvas);
 }

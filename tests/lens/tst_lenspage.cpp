@@ -14,7 +14,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace vantrel::lens;
@@ -94,6 +96,7 @@ private slots:
     void repaintHappensInsideTheHandler();
     void codeWritesToCombosRunNothing();
     void secondPaintBoxStaysEmpty();
+    void labelsTakeTheColourThePageShows();
     void hiddenPageKeepsTheTiltInStep();
 
 private:
@@ -551,6 +554,25 @@ void TestLensPage::secondPaintBoxStaysEmpty() {
     QCOMPARE(differing, 0);
     m_page->PaintBox2->repaint();
     QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("25"));
+}
+
+void TestLensPage::labelsTakeTheColourThePageShows() {
+    // A tab control's pane need not be the window's colour (Fusion lightens it).
+    QTabWidget tabs;
+    auto* sheet = new QWidget;
+    tabs.addTab(sheet, QStringLiteral("Lens"));
+    m_page->setParent(sheet);
+    const auto giveBack = qScopeGuard([this] { m_page->setParent(nullptr); });
+    tabs.resize(720, 520);
+    tabs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    const QImage shot = tabs.grab().toImage();
+    const QColor pane = shot.pixelColor(sheet->mapTo(&tabs, QPoint(700, 470)));
+    QVERIFY(pane != tabs.palette().color(QPalette::Window));
+    // The top row of the height label "10" at (50, 15) of pb: above its digits.
+    const QPoint label = m_page->pb->mapTo(&tabs, QPoint(50, 15));
+    for (int dx = 0; dx < 6; ++dx)
+        QCOMPARE(shot.pixelColor(label + QPoint(dx, 0)), pane);
 }
 
 void TestLensPage::hiddenPageKeepsTheTiltInStep() {
