@@ -20,8 +20,8 @@ private slots:
     void init();
     void cleanup();
 
-    void leavingACombosRunsNothing_data();
-    void leavingACombosRunsNothing();
+    void leavingAComboRunsNothing_data();
+    void leavingAComboRunsNothing();
     void typedWidthTakesItsAngleWhenTheUserIsDone_data();
     void typedWidthTakesItsAngleWhenTheUserIsDone();
 
@@ -76,7 +76,7 @@ void TestLensPageX11::leave(const QString& how) {
     }
 }
 
-void TestLensPageX11::leavingACombosRunsNothing_data() {
+void TestLensPageX11::leavingAComboRunsNothing_data() {
     QTest::addColumn<QString>("how");
     for (const char* how :
          {"click elsewhere", "enter", "list closed by its arrow", "list closed by escape"})
@@ -85,7 +85,7 @@ void TestLensPageX11::leavingACombosRunsNothing_data() {
 
 // The width written after a pick is an item's text too, which Qt's editable
 // combo box reports as picked whenever editing ends.
-void TestLensPageX11::leavingACombosRunsNothing() {
+void TestLensPageX11::leavingAComboRunsNothing() {
     QFETCH(QString, how);
     TLensPage& p = *m_page;
     typeInto(p.cbObjDistance, QStringLiteral("12.5"));
