@@ -113,14 +113,10 @@ void TestLensPageX11::typedWidthTakesItsAngleWhenTheUserIsDone_data() {
                                << "enter"
                                << "33"
                                << "11.8";
-    QTest::newRow("12, click elsewhere") << "12"
+    QTest::newRow("25, click elsewhere") << "25"
                                          << "click elsewhere"
-                                         << "33"
-                                         << "11.8";
-    QTest::newRow("25, enter") << "25"
-                               << "enter"
-                               << "64"
-                               << "25";
+                                         << "64"
+                                         << "25";
 }
 
 // Every keystroke runs the angle's chain, but the text under the user's
