@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 
@@ -69,6 +70,27 @@ template <class View> std::optional<qint32> readInt32In(View text) {
     return static_cast<qint32>(negative ? -magnitude : magnitude);
 }
 
+// Whether a number in C notation that lies outside a double's range does so
+// by being too small: below 1, whatever its digits and exponent look like.
+bool belowOne(std::string_view c) {
+    const std::size_t e = std::min(c.find('e'), c.size());
+    const std::string_view mantissa = c.substr(0, e);
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return true;
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    // The value is below 10^order times ten to the exponent, and not below a tenth of it.
+    const long long order =
+        first < point ? (long long)(point - first) : -(long long)(first - point - 1);
+    if (e == c.size())
+        return order <= 0;
+    const std::size_t digits = e + 1 + (c[e + 1] == '+');
+    long long exponent = 0;
+    if (std::from_chars(c.data() + digits, c.data() + c.size(), exponent).ec != std::errc())
+        return c[e + 1] == '-'; // an exponent beyond 64 bits decides alone
+    return exponent <= -order;
+}
+
 template <class View> std::optional<double> readDecimalIn(View text, char32_t separator) {
     // Rebuild the number in C notation, then convert it exactly.
     const auto at = [&](qsizetype i) { return unitAt(text, i); };
@@ -104,8 +126,14 @@ template <class View> std::optional<double> readDecimalIn(View text, char32_t se
         ++first; // from_chars takes no plus sign
     double value = 0;
     const auto [end, ec] = std::from_chars(first, c.data() + c.size(), value);
-    if (end != c.data() + c.size() || ec == std::errc::result_out_of_range)
+    if (end != c.data() + c.size())
         return std::nullopt;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large has no value; too small is as near to zero as a double gets.
+        if (!belowOne(c))
+            return std::nullopt;
+        return c.front() == '-' ? -0.0 : 0.0;
+    }
     return value;
 }
 

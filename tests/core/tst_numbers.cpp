@@ -94,6 +94,21 @@ void TestNumbers::readsDecimals_data() {
                           << "." << false << 0.0;
     QTest::newRow("overflow") << "1e999"
                               << "." << false << 0.0;
+    // Too small for a double reads as zero; too large stays unreadable.
+    QTest::newRow("underflow") << "1e-400"
+                               << "." << true << 0.0;
+    QTest::newRow("negative underflow") << "-1e-400"
+                                        << "." << true << -0.0;
+    QTest::newRow("subnormal") << "5e-324"
+                               << "." << true << 4.9406564584124654e-324;
+    QTest::newRow("underflow by its zeros") << "0." + QString(400, u'0') + "1e+5"
+                                            << "." << true << 0.0;
+    QTest::newRow("overflow by its digits") << "1" + QString(400, u'0') + "e-5"
+                                            << "." << false << 0.0;
+    QTest::newRow("exponent beyond 64 bits, small") << "1e-99999999999999999999"
+                                                    << "." << true << 0.0;
+    QTest::newRow("exponent beyond 64 bits, large") << "1e+99999999999999999999"
+                                                    << "." << false << 0.0;
 }
 
 void TestNumbers::readsDecimals() {

@@ -15,7 +15,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace vantrel::lens;
@@ -96,6 +98,7 @@ private slots:
     void repaintHappensInsideTheHandler();
     void codeWritesToCombosRunNothing();
     void secondPaintBoxStaysEmpty();
+    void labelsTakeTheColourThePageShows();
     void hiddenPageKeepsTheTiltInStep();
 
 private:
@@ -355,7 +358,8 @@ void TestLensPage::typedWidthGivesTheAngle() {
     typeInto(p.cbWidth, "12");
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("33"));
     QCOMPARE(p.edFocalLen->text(), localeNumber("5.4"));
-    QCOMPARE(p.cbWidth->currentText(), localeNumber("11.8"));
+    // The text typed stays while the field has the focus (tst_lenspage_x11).
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("12"));
     QCOMPARE(baseOf(p.seAngle), kComputedColour);
     QCOMPARE(baseOf(p.cbWidth), normalBase(p.cbWidth));
     QCOMPARE(baseOf(p.edFocalLen), kComputedColour);
@@ -386,7 +390,7 @@ void TestLensPage::widthWhoseAngleIsShownStaysAsTyped() {
     // A width of 0 takes the angle to 0.
     pasteInto(p.cbWidth, "0");
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("0"));
-    QCOMPARE(p.cbWidth->currentText(), QString());
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("0"));
     QCOMPARE(baseOf(p.edFocalLen), kInvalidAngleColour);
 }
 
@@ -553,6 +557,25 @@ void TestLensPage::secondPaintBoxStaysEmpty() {
     QCOMPARE(differing, 0);
     m_page->PaintBox2->repaint();
     QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("25"));
+}
+
+void TestLensPage::labelsTakeTheColourThePageShows() {
+    // A tab control's pane need not be the window's colour (Fusion lightens it).
+    QTabWidget tabs;
+    auto* sheet = new QWidget;
+    tabs.addTab(sheet, QStringLiteral("Lens"));
+    m_page->setParent(sheet);
+    const auto giveBack = qScopeGuard([this] { m_page->setParent(nullptr); });
+    tabs.resize(720, 520);
+    tabs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    const QImage shot = tabs.grab().toImage();
+    const QColor pane = shot.pixelColor(sheet->mapTo(&tabs, QPoint(700, 470)));
+    QVERIFY(pane != tabs.palette().color(QPalette::Window));
+    // The top row of the height label "10" at (50, 15) of pb: above its digits.
+    const QPoint label = m_page->pb->mapTo(&tabs, QPoint(50, 15));
+    for (int dx = 0; dx < 6; ++dx)
+        QCOMPARE(shot.pixelColor(label + QPoint(dx, 0)), pane);
 }
 
 void TestLensPage::hiddenPageKeepsTheTiltInStep() {
