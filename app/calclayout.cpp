@@ -5,6 +5,7 @@
 #include "partners/adrotation.h"
 #include "partners/partnerbanner.h"
 #include "platform/anchors.h"
+#include "platform/legibility.h"
 #include "platform/tabsheet.h"
 
 #include <QLabel>
@@ -39,6 +40,8 @@ QLineEdit* totalBox(QWidget* page, const char* name, const QString& designText) 
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, kComputedColour);
     box->setPalette(palette);
+    // The light background stays in a dark colour scheme, so the text goes dark.
+    setLegibleText(box, QPalette::Text, QPalette::Base);
     return box;
 }
 

@@ -1,0 +1,41 @@
+// Text colours that stay readable whatever colour scheme the desktop uses.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+class QWidget;
+
+namespace vantrel {
+
+// The least contrast a text keeps against what is behind it.
+inline constexpr double kMinimumContrast = 4.5;
+// What a colour that has to change is given instead: a little headroom, as a
+// style may shade a page a few percent off its palette's colour.
+inline constexpr double kAdjustedContrast = 5.0;
+
+// The contrast ratio of two colours, from 1 (equal) to 21 (black on white),
+// by their relative luminance.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// The designed colour where it reads well on the background; otherwise the
+// nearest colour on the way from it to black or white (whichever is farther
+// from the background) that reaches kAdjustedContrast.
+QColor legibleOn(const QColor& designed, const QColor& background);
+
+// Makes the text role of a widget's palette legible on its background role,
+// in every colour group: the designed colour where one is given, else the
+// colour scheme's own text colour of that group.
+void setLegibleText(QWidget* widget, QPalette::ColorRole textRole,
+                    QPalette::ColorRole backgroundRole, const QColor& designed = QColor());
+
+// The colour a widget that fills no background of its own is drawn on: the
+// nearest filled ancestor's, where a tab control counts with the pane its
+// style paints under the pages.
+QColor backgroundBehind(const QWidget* widget);
+
+// Gives a widget that draws on its parent's background (a label) a text
+// colour: the designed one, made legible on that background.
+void setLegibleInk(QWidget* widget, const QColor& designed);
+
+} // namespace vantrel
