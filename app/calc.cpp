@@ -1,28 +1,17 @@
 #include "app/calc.h"
 
 #include "app/errorbox.h"
+#include "app/windowfont.h"
 #include "lens/lenspage.h"
 #include "partners/aboutpage.h"
 #include "partners/programicon.h"
 #include "platform/anchors.h"
 #include "platform/tabsheet.h"
 
-#include <QFontDatabase>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace vantrel {
-
-namespace {
-
-// The desktop's sans-serif at the design's 11 pixels.
-QFont windowFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(11);
-    return font;
-}
-
-} // namespace
 
 TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Calc"));
