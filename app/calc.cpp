@@ -6,6 +6,7 @@
 #include "partners/aboutpage.h"
 #include "partners/programicon.h"
 #include "platform/anchors.h"
+#include "platform/pagecontrol.h"
 #include "platform/tabsheet.h"
 
 #include <QTabWidget>
@@ -29,7 +30,7 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     setMinimumSize(kMinimumClientSize);
     move(kDesignPosition);
 
-    PageControl1 = new QTabWidget(this);
+    PageControl1 = new TPageControl(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);

@@ -128,6 +128,10 @@ private slots:
         QCOMPARE(m.calc->tsFocus->caption(), QString("Lens && Angle"));
         QCOMPARE(m.calc->tsAbout->caption(), QString("?"));
         QCOMPARE(m.calc->font().pixelSize(), 11);
+        for (int i = 0; i < tabs->count(); ++i) {
+            m.calc->PageControl1->setCurrentIndex(i);
+            QCOMPARE(tabs->widget(i)->size(), kTabPageDesignSize);
+        }
     }
 
     // Left- and top-anchored controls sit at their design pixels; right- and
