@@ -101,7 +101,8 @@ void TCalc::createPlannerTab() {
     layout->placeFitted(lbDisk, {587, 432, 71, 13}, kRightBottom);
     layout->placeFitted(lbTotal, {340, 456, 38, 13}, kRightBottom);
     layout->place(lbBanner, {16, 428, 329, 29}, kLeftBottom);
-    layout->place(lbLink, {16, 456, 237, 13}, kLeftBottom);
+    // Sized to its caption, so the hand cursor and the click end with the text.
+    layout->placeFitted(lbLink, {16, 456, 237, 13}, kLeftBottom);
 
     QWidget::setTabOrder(planGrid, btnAdd);
     QWidget::setTabOrder(btnAdd, btnRemove);
