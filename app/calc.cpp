@@ -8,6 +8,7 @@
 #include "platform/anchors.h"
 #include "platform/pagecontrol.h"
 #include "platform/tabsheet.h"
+#include "platform/windowplacement.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -28,7 +29,7 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     resize(kDesignClientSize);
     setMinimumSize(kMinimumClientSize);
-    move(kDesignPosition);
+    placeOnScreen(this, kDesignPosition, kDesignFrameMargins);
 
     PageControl1 = new TPageControl(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
