@@ -41,6 +41,13 @@ QColor paneColour(const QTabWidget* tabs) {
     return picture.pixelColor(option.rect.center());
 }
 
+// Black or white, whichever reads better on the background.
+QColor extremeOn(const QColor& background) {
+    return contrastRatio(Qt::black, background) >= contrastRatio(Qt::white, background)
+               ? QColor(Qt::black)
+               : QColor(Qt::white);
+}
+
 } // namespace
 
 double contrastRatio(const QColor& a, const QColor& b) {
@@ -51,9 +58,7 @@ double contrastRatio(const QColor& a, const QColor& b) {
 QColor legibleOn(const QColor& designed, const QColor& background) {
     if (contrastRatio(designed, background) >= kMinimumContrast)
         return designed;
-    const QColor target =
-        contrastRatio(Qt::black, background) >= contrastRatio(Qt::white, background) ? Qt::black
-                                                                                     : Qt::white;
+    const QColor target = extremeOn(background);
     // The smallest step towards the target that reaches the contrast, to the
     // nearest 1/256; else the target itself, the most there is.
     int low = 0, high = 256;
@@ -87,12 +92,14 @@ void setLegibleInk(QWidget* widget, const QColor& designed) {
 }
 
 void setLegibleText(QWidget* widget, QPalette::ColorRole textRole,
-                    QPalette::ColorRole backgroundRole, const QColor& designed) {
+                    QPalette::ColorRole backgroundRole) {
     QPalette palette = widget->palette();
     for (const QPalette::ColorGroup group :
          {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const QColor text = designed.isValid() ? designed : palette.color(group, textRole);
-        palette.setColor(group, textRole, legibleOn(text, palette.color(group, backgroundRole)));
+        const QColor text = palette.color(group, textRole);
+        const QColor background = palette.color(group, backgroundRole);
+        if (contrastRatio(text, background) < kMinimumContrast)
+            palette.setColor(group, textRole, extremeOn(background));
     }
     widget->setPalette(palette);
 }

@@ -23,11 +23,12 @@ double contrastRatio(const QColor& a, const QColor& b);
 // from the background) that reaches kAdjustedContrast.
 QColor legibleOn(const QColor& designed, const QColor& background);
 
-// Makes the text role of a widget's palette legible on its background role,
-// in every colour group: the designed colour where one is given, else the
-// colour scheme's own text colour of that group.
+// Keeps the colour scheme's text colour of a widget's palette where it reads
+// well on the widget's own background, and makes it black or white (whichever
+// reads better) where it does not, in every colour group: a field whose
+// background the program forces light gets dark text in a dark scheme.
 void setLegibleText(QWidget* widget, QPalette::ColorRole textRole,
-                    QPalette::ColorRole backgroundRole, const QColor& designed = QColor());
+                    QPalette::ColorRole backgroundRole);
 
 // The colour a widget that fills no background of its own is drawn on: the
 // nearest filled ancestor's, where a tab control counts with the pane its
