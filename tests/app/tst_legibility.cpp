@@ -27,12 +27,8 @@ QPalette darkPalette() {
     p.setColor(QPalette::Window, window);
     p.setColor(QPalette::Button, window);
     p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(role, text);
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::Link, QColor(42, 130, 218));
     return p;
 }
 
