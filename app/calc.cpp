@@ -1,28 +1,19 @@
 #include "app/calc.h"
 
 #include "app/errorbox.h"
+#include "app/windowfont.h"
 #include "lens/lenspage.h"
 #include "partners/aboutpage.h"
 #include "partners/programicon.h"
 #include "platform/anchors.h"
+#include "platform/pagecontrol.h"
 #include "platform/tabsheet.h"
+#include "platform/windowplacement.h"
 
-#include <QFontDatabase>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace vantrel {
-
-namespace {
-
-// The desktop's sans-serif at the design's 11 pixels.
-QFont windowFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(11);
-    return font;
-}
-
-} // namespace
 
 TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Calc"));
@@ -38,9 +29,9 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     resize(kDesignClientSize);
     setMinimumSize(kMinimumClientSize);
-    move(kDesignPosition);
+    placeOnScreen(this, kDesignPosition, kDesignFrameMargins);
 
-    PageControl1 = new QTabWidget(this);
+    PageControl1 = new TPageControl(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);

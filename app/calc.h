@@ -5,6 +5,7 @@
 
 #include "app/filedialog.h"
 
+#include <QMargins>
 #include <QWidget>
 
 class QLabel;
@@ -86,6 +87,8 @@ private:
 inline constexpr QSize kDesignClientSize{712, 506};
 inline constexpr QSize kMinimumClientSize{645, 326};
 inline constexpr QPoint kDesignPosition{132, 99};
+// The frame around the client area in the design's outer size of 720 x 540.
+inline constexpr QMargins kDesignFrameMargins{4, 30, 4, 4};
 inline constexpr QSize kTabPageDesignSize{704, 478};
 
 } // namespace vantrel

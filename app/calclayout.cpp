@@ -5,6 +5,7 @@
 #include "partners/adrotation.h"
 #include "partners/partnerbanner.h"
 #include "platform/anchors.h"
+#include "platform/legibility.h"
 #include "platform/tabsheet.h"
 
 #include <QLabel>
@@ -39,6 +40,8 @@ QLineEdit* totalBox(QWidget* page, const char* name, const QString& designText) 
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, kComputedColour);
     box->setPalette(palette);
+    // The light background stays in a dark colour scheme, so the text goes dark.
+    setLegibleText(box, QPalette::Text, QPalette::Base);
     return box;
 }
 
@@ -98,7 +101,8 @@ void TCalc::createPlannerTab() {
     layout->placeFitted(lbDisk, {587, 432, 71, 13}, kRightBottom);
     layout->placeFitted(lbTotal, {340, 456, 38, 13}, kRightBottom);
     layout->place(lbBanner, {16, 428, 329, 29}, kLeftBottom);
-    layout->place(lbLink, {16, 456, 237, 13}, kLeftBottom);
+    // Sized to its caption, so the hand cursor and the click end with the text.
+    layout->placeFitted(lbLink, {16, 456, 237, 13}, kLeftBottom);
 
     QWidget::setTabOrder(planGrid, btnAdd);
     QWidget::setTabOrder(btnAdd, btnRemove);

@@ -1,5 +1,7 @@
 #include "lens/fieldcolours.h"
 
+#include "platform/legibility.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QWidget>
@@ -17,8 +19,11 @@ void setFieldColour(QWidget* field, FieldColour colour) {
         else if (colour == FieldColour::InvalidAngle)
             c = kInvalidAngleColour;
         p.setColor(group, QPalette::Base, c);
+        p.setColor(group, QPalette::Text, normal.color(group, QPalette::Text));
     }
     field->setPalette(p);
+    // The light backgrounds stay in a dark colour scheme; their text goes dark.
+    setLegibleText(field, QPalette::Text, QPalette::Base);
 }
 
 } // namespace vantrel::lens

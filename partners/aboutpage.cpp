@@ -4,6 +4,7 @@
 #include "partners/fileversion.h"
 #include "partners/programicon.h"
 #include "platform/anchors.h"
+#include "platform/legibility.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -34,9 +35,8 @@ void setLook(QLabel* label, int pixelSize, const QColor& color) {
     font.setBold(true);
     font.setPixelSize(pixelSize);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
+    // Lighter or darker than designed only where the colour scheme needs it.
+    setLegibleInk(label, color);
 }
 
 QFrame* makeBevel(QWidget* parent) {

@@ -2,6 +2,7 @@
 #include "partners/partnerbanner.h"
 
 #include "partners/adrotation.h"
+#include "platform/legibility.h"
 #include "platform/platform.h"
 
 #include <QEvent>
@@ -13,10 +14,10 @@ namespace vantrel {
 
 namespace {
 
+// The designed colour, or a lighter or darker one where the colour scheme
+// would leave it hard to read on the page.
 void setTextColor(QLabel* label, const QColor& color) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
+    setLegibleInk(label, color);
 }
 
 void styleBanner(QLabel* banner) {

@@ -1,0 +1,42 @@
+// Text colours that stay readable whatever colour scheme the desktop uses.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+class QWidget;
+
+namespace vantrel {
+
+// The least contrast a text keeps against what is behind it.
+inline constexpr double kMinimumContrast = 4.5;
+// What a colour that has to change is given instead: a little headroom, as a
+// style may shade a page a few percent off its palette's colour.
+inline constexpr double kAdjustedContrast = 5.0;
+
+// The contrast ratio of two colours, from 1 (equal) to 21 (black on white),
+// by their relative luminance.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// The designed colour where it reads well on the background; otherwise the
+// nearest colour on the way from it to black or white (whichever is farther
+// from the background) that reaches kAdjustedContrast.
+QColor legibleOn(const QColor& designed, const QColor& background);
+
+// Keeps the colour scheme's text colour of a widget's palette where it reads
+// well on the widget's own background, and makes it black or white (whichever
+// reads better) where it does not, in every colour group: a field whose
+// background the program forces light gets dark text in a dark scheme.
+void setLegibleText(QWidget* widget, QPalette::ColorRole textRole,
+                    QPalette::ColorRole backgroundRole);
+
+// The colour a widget that fills no background of its own is drawn on: the
+// nearest filled ancestor's, where a tab control counts with the pane its
+// style paints under the pages.
+QColor backgroundBehind(const QWidget* widget);
+
+// Gives a widget that draws on its parent's background (a label) a text
+// colour: the designed one, made legible on that background.
+void setLegibleInk(QWidget* widget, const QColor& designed);
+
+} // namespace vantrel

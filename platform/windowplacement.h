@@ -1,0 +1,24 @@
+// A top-level window at its designed place on the screen, moved just enough
+// to be seen whole where the screen is smaller than the design expects.
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+
+class QWidget;
+
+namespace vantrel {
+
+// Where a window frame goes: unmoved where it lies inside the available area,
+// else moved along each axis just enough to; where it is larger than the
+// area, its left or top edge stays in.
+QPoint fittedPosition(const QRect& frame, const QRect& available);
+
+// Moves the window's frame to `designed`, fitted to the available area of the
+// screen there. The frame's size is guessed from `expectedFrame` until the
+// window manager tells it, once the window is shown; then the window is
+// fitted once more.
+void placeOnScreen(QWidget* window, QPoint designed, const QMargins& expectedFrame);
+
+} // namespace vantrel

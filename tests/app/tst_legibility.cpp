@@ -1,0 +1,132 @@
+// Every text the window colours itself stays readable, in a light and in a
+// dark colour scheme: its contrast against what is drawn behind it is at
+// least 4.5:1, and on a light scheme the designed colours are untouched.
+#include "app/calc.h"
+#include "app/errorbox.h"
+#include "lens/lenspage.h"
+#include "lens/spinedit.h"
+#include "partners/aboutpage.h"
+#include "platform/legibility.h"
+#include "platform/tabsheet.h"
+#include "tests/app/calcfixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QStyle>
+#include <QTabWidget>
+
+using namespace vantrel;
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette p;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::Base, base);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, text);
+    return p;
+}
+
+// The colour drawn most often over a widget's area in the window's picture:
+// what is behind its text.
+QColor backgroundOf(QWidget* widget, const QImage& window) {
+    const QRect area(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+    QMap<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[window.pixel(x, y)];
+    QRgb most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(most))
+            most = it.key();
+    return QColor(most);
+}
+
+QImage pictureOfTab(TCalc& calc, QWidget* page) {
+    calc.PageControl1->setCurrentWidget(page);
+    QCoreApplication::processEvents();
+    return calc.grab().toImage();
+}
+
+} // namespace
+
+class TestLegibility : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        m.stop();
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
+
+    void textsKeepTheirContrast_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light scheme") << false;
+        QTest::newRow("dark scheme") << true;
+    }
+    void textsKeepTheirContrast() {
+        QFETCH(bool, dark);
+        if (dark)
+            QApplication::setPalette(darkPalette());
+        m.start();
+        TCalc& calc = *m.calc;
+
+        const QImage planner = pictureOfTab(calc, calc.tsCalc);
+        for (QLabel* label : {calc.lbLink, calc.lbBanner}) {
+            const QColor ink = label->palette().color(QPalette::WindowText);
+            QVERIFY2(contrastRatio(ink, backgroundOf(label, planner)) >= kMinimumContrast,
+                     qPrintable(label->objectName()));
+        }
+        for (QLineEdit* box : {calc.edFPS, calc.edBandwidth, calc.edSpace}) {
+            const QPalette p = box->palette();
+            QCOMPARE(p.color(QPalette::Base), QColor(224, 238, 254));
+            QVERIFY2(contrastRatio(p.color(QPalette::Text), p.color(QPalette::Base)) >=
+                         kMinimumContrast,
+                     qPrintable(box->objectName()));
+        }
+
+        const QImage about = pictureOfTab(calc, calc.tsAbout);
+        for (QLabel* label : {calc.aboutPage->lbName, calc.aboutPage->lbVersion}) {
+            const QColor ink = label->palette().color(QPalette::WindowText);
+            QVERIFY2(contrastRatio(ink, backgroundOf(label, about)) >= kMinimumContrast,
+                     qPrintable(label->objectName()));
+        }
+
+        // The lens fields' computed and invalid-angle backgrounds.
+        lens::TLensPage& lens = *calc.lensPage;
+        lens.seAngle->setValue(0);
+        lens.seAngle->setValue(30);
+        lens.seAngle->setValue(0);
+        for (QWidget* field :
+             {static_cast<QWidget*>(lens.edFocalLen), static_cast<QWidget*>(lens.cbWidth)}) {
+            const QPalette p = field->palette();
+            QVERIFY(p.color(QPalette::Base) != QApplication::palette().color(QPalette::Base));
+            QVERIFY2(contrastRatio(p.color(QPalette::Text), p.color(QPalette::Base)) >=
+                         kMinimumContrast,
+                     qPrintable(field->objectName()));
+        }
+
+        // A light scheme keeps the designed colours exactly.
+        if (!dark) {
+            QCOMPARE(calc.lbLink->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            QCOMPARE(calc.aboutPage->lbName->palette().color(QPalette::WindowText),
+                     QColor(0, 64, 128));
+            QCOMPARE(calc.edFPS->palette().color(QPalette::Text),
+                     QApplication::palette().color(QPalette::Text));
+        }
+    }
+
+private:
+    test::CalcFixture m;
+};
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TestLegibility test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_legibility.moc"
