@@ -407,7 +407,7 @@ class App:
         self.click_at(x + (w // 2 if dx is None else dx), y + (h // 2 if dy is None else dy), button)
 
     def click_at(self, x, y, button=1):
-        self.session.xdotool("mousemove", "--sync", x, y, "click", button)
+        self.session.xdotool("mousemove", x, y, "click", button)
 
     def key(self, *keys):
         self.session.xdotool("key", "--delay", "20", *keys)

@@ -35,8 +35,9 @@ class Context:
     and the checks that failed so far (a scenario goes on after a wrong text
     so that one run shows every fault it meets)."""
 
-    def __init__(self, session, exe, lang, scratch):
+    def __init__(self, session, exe, lang, scratch, artifacts):
         self.session, self.exe, self.lang, self.dir = session, exe, lang, scratch
+        self.artifacts = artifacts  # path and name, without the extension
         self.sep = "." if lang == "en" else ","
         self.failures = []
         self.apps = []
@@ -51,9 +52,18 @@ class Context:
         """A number as the locale writes it."""
         return text.replace(".", self.sep)
 
+    def fail(self, message):
+        # The screen and the tree as they are at the first fault.
+        if not self.failures:
+            self.session.screenshot(self.artifacts + ".png")
+            with open(self.artifacts + ".a11y.txt", "w") as f:
+                for app in self.apps:
+                    harness.dump(app.acc, f)
+        self.failures.append(message)
+
     def expect(self, actual, expected, what):
         if actual != expected:
-            self.failures.append(f"{what}: expected {expected!r}, got {actual!r}")
+            self.fail(f"{what}: expected {expected!r}, got {actual!r}")
 
     def expect_soon(self, get, expected, what, timeout=2):
         """Waits for a shown value to become the expected one."""
@@ -72,7 +82,7 @@ class Context:
         try:
             return fn(*args)
         except Failure as e:
-            self.failures.append(str(e))
+            self.fail(str(e))
 
 
 # ---- what the program writes -----------------------------------------------
@@ -134,6 +144,16 @@ def wait_saved(app, path):
         return f.read()
 
 
+def focused_cells(app):
+    """The grid's current cell, on the planner tab as it shows."""
+    grids = app.find_all("table", root=app.window)
+    if not grids:
+        return "the planner tab hidden"
+    table = grids[0].queryTable()
+    return [(r, c) for r in range(table.nRows) for c in range(table.nColumns)
+            if harness.has_state(table.getAccessibleAt(r, c), "focused")]
+
+
 def files_under(folder):
     return sorted(os.path.relpath(os.path.join(d, n), folder)
                   for d, _, names in os.walk(folder) for n in names)
@@ -152,10 +172,11 @@ def start(ctx):
     ctx.expect(app.rows(), [[ctx.num(c) for c in DEFAULT_ROW]], "the default row")
     ctx.expect(app.totals(), ["10", ctx.num("3.68"), ctx.num("37.90283203125")], "totals")
     ctx.expect(harness.extents(app.page())[2:], (704, 478), "size of the tab page")
-    # The grid comes first in the tab order, so it takes the keyboard at start.
-    ctx.expect_soon(lambda: [c for c in range(8) if harness.has_state(
-        app.grid().queryTable().getAccessibleAt(0, c), "focused")] if harness.has_state(
-        app.grid(), "focused") else "focus elsewhere", [0], "keyboard focus on the first cell")
+    # The grid comes first in the tab order, so it takes the keyboard at
+    # start: Right moves to the next cell (in the tab bar it would switch tabs).
+    app.key("Right")
+    ctx.expect_soon(lambda: focused_cells(app), [(0, 1)], "current cell after Right at start")
+    app.click(app.find_all("page tab", root=app.window)[0])
 
     path = os.path.join(ctx.dir, "plan")
     save_as(ctx, app, path)
@@ -269,7 +290,7 @@ class LensTab:
     def __init__(self, ctx, app):
         self.app = app
         app.click(app.find_all("page tab", root=app.window)[1])
-        harness.wait_for(lambda: harness.extents(app.page())[2] > 0, "the lens tab to show")
+        harness.wait_for(lambda: app.find_all("spin button", root=app.page()), "the lens tab to show")
         self.angle = app.at_page_point("spin button", 16, 200)
         self.focal = app.at_page_point("text", 16, 248)
         self.scale = self.edit_of(app.at_page_point("combo box", 16, 312))
@@ -360,23 +381,24 @@ def russian(ctx):
     ctx.expect(names("table column header"), RU_CAPTIONS["headers"], "grid headers")
     ctx.expect(names("push button"), list(BUTTONS["ru"].values())[:2]
                + [BUTTONS["ru"]["save"], BUTTONS["ru"]["load"]], "buttons")
-    for label in RU_CAPTIONS["planner"]:
-        ctx.soft(app.find, "label", label, app.page(), 1)
+    labels = lambda: {l.name: l for l in app.find_all("label", root=app.page())}  # noqa: E731
+    ctx.expect([c for c in RU_CAPTIONS["planner"] if c not in labels()], [],
+               "planner captions missing")
     ctx.expect([b.queryAction().getKeyBinding(0) for b in app.find_all("push button", root=app.page())],
                ["", "", "", ""], "keyboard accelerators of the buttons")
 
     LensTab(ctx, app)
     page_x = harness.extents(app.page())[0]
-    for caption in RU_CAPTIONS["lens"]:
-        label = ctx.soft(app.find, "label", caption, app.page(), 1)
-        if label and caption in RU_CAPTIONS["lens"][:6]:
-            x, _, w, _ = harness.extents(label)
+    shown = labels()
+    ctx.expect([c for c in RU_CAPTIONS["lens"] if c not in shown], [], "lens captions missing")
+    for caption in RU_CAPTIONS["lens"][:6]:  # the column left of the diagram
+        if caption in shown:
+            x, _, w, _ = harness.extents(shown[caption])
             ctx.expect(x + w <= page_x + 160, True, f"{caption!r} ends left of the diagram")
 
     app.click(app.find_all("page tab", root=app.window)[2])
-    harness.wait_for(lambda: harness.extents(app.page())[2] > 0, "the About page to show")
-    ctx.expect(any(l.name.startswith("версия ") for l in app.find_all("label", root=app.page())),
-               True, "the version label in Russian")
+    ctx.expect_soon(lambda: any(l.name.startswith("версия ") for l in app.find_all(
+        "label", root=app.page())), True, "the version label in Russian")
 
     app.click(app.find_all("page tab", root=app.window)[0])
     harness.wait_for(lambda: app.find_all("table", root=app.page()), "the planner tab to show")
@@ -435,33 +457,25 @@ def small_screen(ctx):
 
 def run_one(session, exe, name, fn, lang, out):
     scratch = tempfile.mkdtemp(prefix=f"{name}-{lang}-", dir=session.workdir)
-    ctx = Context(session, exe, lang, scratch)
+    ctx = Context(session, exe, lang, scratch, os.path.join(out, f"{name}-{lang}"))
     started = time.monotonic()
-    error = None
     try:
         try:
             fn(ctx)
         except Failure as e:
-            ctx.failures.append(str(e))
+            ctx.fail(str(e))
         except Exception:
-            ctx.failures.append(traceback.format_exc())
-        error = "\n".join(ctx.failures)
-        if error:
-            base = os.path.join(out, f"{name}-{lang}")
-            session.screenshot(base + ".png")
-            with open(base + ".a11y.txt", "w") as f:
-                for app in ctx.apps:
-                    harness.dump(app.acc, f)
+            ctx.fail(traceback.format_exc())
     finally:
         for app in ctx.apps:
             app.stop()
         for cleanup in ctx.cleanups:
             cleanup()
-    status = "FAIL" if error else "ok"
-    print(f"{status:4} {name} [{lang}] {time.monotonic() - started:.1f} s", flush=True)
-    if error:
-        print("     " + error.replace("\n", "\n     "), flush=True)
-    return not error
+    print(f"{'FAIL' if ctx.failures else 'ok':4} {name} [{lang}] {time.monotonic() - started:.1f} s",
+          flush=True)
+    for failure in ctx.failures:
+        print("     " + failure.replace("\n", "\n     "), flush=True)
+    return not ctx.failures
 
 
 def main():
