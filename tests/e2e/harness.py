@@ -34,11 +34,6 @@ def wait_for(condition, what, timeout=10.0):
         time.sleep(0.05)
 
 
-def check(actual, expected, what):
-    if actual != expected:
-        raise Failure(f"{what}: expected {expected!r}, got {actual!r}")
-
-
 class Processes:
     """Every process started here gets its own process group, which is
     stopped through the pid recorded at start, children included."""
@@ -159,9 +154,7 @@ class Session:
         # pid is ours to stop.
         self.procs.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                          env=self.env, stdout=self._log("at-spi.log"), stderr=subprocess.STDOUT)
-        wait_for(lambda: b"AT_SPI_BUS" in subprocess.run(
-            ["xprop", "-root", "AT_SPI_BUS"], env=self.env, capture_output=True).stdout
-            and b"not found" not in subprocess.run(
+        wait_for(lambda: b"unix:" in subprocess.run(
             ["xprop", "-root", "AT_SPI_BUS"], env=self.env, capture_output=True).stdout,
             "the accessibility bus")
 
@@ -177,6 +170,16 @@ class Session:
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
+
+    def pixel(self, x, y):
+        """The colour the screen shows at a point, as (red, green, blue)."""
+        from Xlib import X, display
+        d = display.Display(self.env["DISPLAY"])
+        try:
+            data = d.screen().root.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data
+        finally:
+            d.close()
+        return data[2], data[1], data[0]
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env,
@@ -253,7 +256,6 @@ class App:
 
     def __init__(self, session, exe, lang, extra_env=None):
         self.session = session
-        self.lang = lang
         self.home = tempfile.mkdtemp(prefix="home-", dir=session.workdir)
         env = {"LANG": lang, "HOME": self.home,
                "DISPLAY": session.env["DISPLAY"],
@@ -263,6 +265,14 @@ class App:
         self.log = open(os.path.join(session.workdir, "vantrel.log"), "a")
         self.proc = session.procs.start([exe], env=env, stdout=self.log,
                                         stderr=subprocess.STDOUT)
+        try:
+            self._attach()
+        except BaseException:
+            self.stop()
+            raise
+
+    def _attach(self):
+        session = self.session
         self.acc = wait_for(self._find_app, "the program on the accessibility bus", 20)
         # Ask the program afresh each time instead of trusting a cache.
         self.acc.set_cache_mask(pyatspi.cache.NONE)

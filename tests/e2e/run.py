@@ -250,6 +250,20 @@ def pick_values(ctx):
 
 
 @scenario("en")
+def hover(ctx):
+    """The cell under the mouse is highlighted."""
+    app = ctx.start()
+    app.click(button(ctx, app, "add"))  # row 0 is then neither focused nor marked
+    harness.wait_for(lambda: len(app.rows()) == 2, "a second row")
+    x, y, w, h = harness.extents(app.grid().queryTable().getAccessibleAt(0, 4))
+    spot = (x + w - 4, y + h // 2)  # right of the cell's text
+    before = ctx.session.pixel(*spot)
+    app.session.xdotool("mousemove", spot[0], spot[1])
+    ctx.soft(harness.wait_for, lambda: ctx.session.pixel(*spot) != before,
+             f"the cell under the mouse to change colour from {before}", 2)
+
+
+@scenario("en")
 def truncated_load(ctx):
     """A cut file is refused with the read error; the rows stay and the
     program goes on answering."""
