@@ -366,18 +366,22 @@ class App:
         stack = self.find("layered pane", root=self.window)
         return next(p for p in children(stack) if showing(p))
 
-    def at_page_point(self, role, x, y, right_anchored=False):
-        """The control of a role whose corner lies at a design position on the
-        page; right_anchored positions count from the page's right edge."""
-        px, py, pw, _ = extents(self.page())
-        if right_anchored:
-            x = pw - (704 - x)
-        cands = self.find_all(role, root=self.page())
-        best = min(cands, key=lambda a: abs(extents(a)[0] - px - x) + abs(extents(a)[1] - py - y))
-        bx, by = extents(best)[:2]
-        if abs(bx - px - x) + abs(by - py - y) > 12:
-            raise Failure(f"no {role} at {x},{y} on the page")
-        return best
+    def at_page_points(self, wanted):
+        """The controls whose corners lie at design positions on the page, as
+        {key: (role, x, y, right_anchored)}; right-anchored positions count
+        from the page's right edge. One walk of the page for all of them."""
+        page = self.page()
+        px, py, pw, _ = extents(page)
+        shown = [(a.getRoleName(), extents(a), a) for a in walk(page)]
+        found = {}
+        for key, (role, x, y, right) in wanted.items():
+            x = pw - (704 - x) if right else x
+            dist = [(abs(e[0] - px - x) + abs(e[1] - py - y), a) for r, e, a in shown if r == role]
+            d, best = min(dist, key=lambda t: t[0], default=(None, None))
+            if best is None or d > 12:
+                raise Failure(f"no {role} at {x},{y} on the page")
+            found[key] = best
+        return found
 
     def x_windows(self):
         """The program's mapped X windows: the main window, dialogs, popups."""
