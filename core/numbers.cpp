@@ -1,9 +1,10 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 
@@ -69,6 +70,27 @@ template <class View> std::optional<qint32> readInt32In(View text) {
     return static_cast<qint32>(negative ? -magnitude : magnitude);
 }
 
+// Whether a number in C notation that lies outside a double's range does so
+// by being too small: below 1, whatever its digits and exponent look like.
+bool belowOne(std::string_view c) {
+    const std::size_t e = std::min(c.find('e'), c.size());
+    const std::string_view mantissa = c.substr(0, e);
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return true;
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    // The value is below 10^order times ten to the exponent, and not below a tenth of it.
+    const long long order =
+        first < point ? (long long)(point - first) : -(long long)(first - point - 1);
+    if (e == c.size())
+        return order <= 0;
+    const std::size_t digits = e + 1 + (c[e + 1] == '+');
+    long long exponent = 0;
+    if (std::from_chars(c.data() + digits, c.data() + c.size(), exponent).ec != std::errc())
+        return c[e + 1] == '-'; // an exponent beyond 64 bits decides alone
+    return exponent <= -order;
+}
+
 template <class View> std::optional<double> readDecimalIn(View text, char32_t separator) {
     // Rebuild the number in C notation, then convert it exactly.
     const auto at = [&](qsizetype i) { return unitAt(text, i); };
@@ -104,8 +126,14 @@ template <class View> std::optional<double> readDecimalIn(View text, char32_t se
         ++first; // from_chars takes no plus sign
     double value = 0;
     const auto [end, ec] = std::from_chars(first, c.data() + c.size(), value);
-    if (end != c.data() + c.size() || ec == std::errc::result_out_of_range)
+    if (end != c.data() + c.size())
         return std::nullopt;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large has no value; too small is as near to zero as a double gets.
+        if (!belowOne(c))
+            return std::nullopt;
+        return c.front() == '-' ? -0.0 : 0.0;
+    }
     return value;
 }
 
@@ -155,17 +183,21 @@ struct Digits {
     int exponent = 0;
 };
 
+// Every digit of a double's exact binary value: at most 767 significant ones.
+constexpr int kExactDigits = 770;
+
 Digits fifteenDigits(double magnitude) {
-    char buf[1100];
-    // glibc prints the exact binary value, so ties are seen as ties.
-    std::snprintf(buf, sizeof buf, "%.*e", 1000, magnitude);
-    std::string mantissa;
-    const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
-        if (*p != '.')
-            mantissa += *p;
+    // All digits are printed, so ties are seen as ties; to_chars writes "."
+    // and no grouping whatever the process locale.
+    char buf[kExactDigits + 16];
+    char* const end =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, kExactDigits)
+            .ptr;
+    const char* const e = std::find(buf, end, 'e');
+    std::string mantissa(buf, std::size_t(e - buf));
+    mantissa.erase(1, 1); // the "." after the first digit
     Digits d;
-    d.exponent = std::atoi(p + 1);
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, d.exponent);
     d.digits = mantissa.substr(0, 15);
     if (mantissa[15] >= '5') {
         int k = 14;

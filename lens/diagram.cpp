@@ -52,6 +52,9 @@ public:
         }
         m_position = p;
     }
+    // The canvas's pen was moved behind the plotter's back; the next line
+    // moves it again first.
+    void canvasMoved() { m_canvasAt.reset(); }
     void line(MaybePoint from, MaybePoint to) {
         moveTo(from);
         lineTo(to);
@@ -192,8 +195,11 @@ void drawDiagram(DiagramCanvas& canvas, const DiagramFields& fields, const QSize
     p.pen(DiagramPen::Green, 3);
     p.line(pointAt(xD, yG), objectTop);
 
-    if (g.tilt)
+    if (g.tilt) {
+        // The write may run a whole nested paint on the same canvas.
         writeTilt(QString::number(*g.tilt));
+        p.canvasMoved();
+    }
 
     if (upperEdgeMeetsGround) {
         p.pen(DiagramPen::Silver, 1);

@@ -1,8 +1,8 @@
 #include "lens/lensformat.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace vantrel::lens {
@@ -18,14 +18,16 @@ struct Decimal {
 };
 
 Decimal significantDigits(long double magnitude) {
+    // to_chars writes "." whatever the process locale, rounding correctly.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", kSignificantDigits - 1, magnitude);
+    char* const end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
+                                    kSignificantDigits - 1)
+                          .ptr;
+    const char* const e = std::find(buf, end, 'e');
     Decimal d;
-    const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
-        if (*p != '.')
-            d.digits += *p;
-    d.exponent = std::atoi(p + 1);
+    d.digits.assign(buf, std::size_t(e - buf));
+    d.digits.erase(1, 1); // the "." after the first digit
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, d.exponent);
     return d;
 }
 

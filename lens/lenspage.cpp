@@ -1,5 +1,7 @@
 #include "lens/lenspage.h"
 
+#include "lens/backdrop.h"
+#include "lens/comboinput.h"
 #include "lens/fieldcolours.h"
 #include "lens/lensformat.h"
 #include "lens/lensformulas.h"
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 
 namespace vantrel::lens {
 
@@ -138,9 +141,17 @@ void TLensPage::setTabOrder() {
 }
 
 void TLensPage::connectUserChange(QComboBox* combo, void (TLensPage::*handler)()) {
-    connect(combo, &QComboBox::textActivated, this, [this, handler] { (this->*handler)(); });
-    if (QLineEdit* edit = combo->lineEdit())
-        connect(edit, &QLineEdit::textEdited, this, [this, handler] { (this->*handler)(); });
+    auto* input = new ComboInput(combo);
+    const auto run = [this, handler] { (this->*handler)(); };
+    connect(input, &ComboInput::typed, this, run);
+    connect(input, &ComboInput::picked, this, run);
+}
+
+void TLensPage::connectWidthInput() {
+    auto* input = new ComboInput(cbWidth);
+    connect(input, &ComboInput::typed, this, [this] { cbWidthTyped(); });
+    connect(input, &ComboInput::picked, this, [this] { cbWidthChange(); });
+    connect(input, &ComboInput::finished, this, [this] { cbWidthDone(); });
 }
 
 void TLensPage::connectHandlers() {
@@ -149,7 +160,7 @@ void TLensPage::connectHandlers() {
     connectUserChange(cbMatrix, &TLensPage::cbMatrixChange);
     connectUserChange(cbScale, &TLensPage::cbScaleChange);
     connectUserChange(cbObjDistance, &TLensPage::cbObjDistanceChange);
-    connectUserChange(cbWidth, &TLensPage::cbWidthChange);
+    connectWidthInput();
     connectUserChange(cbCamHeight, &TLensPage::cbCamHeightChange);
     connectUserChange(cbObjHeight, &TLensPage::cbObjHeightChange);
     connect(pb, &TPaintBox::paint, this, &TLensPage::onBoxPaint);
@@ -203,6 +214,21 @@ void TLensPage::cbWidthChange() {
     CalcAngleFromWidth();
 }
 
+// Each keystroke runs the width's chain, but the width that the new angle
+// gives would replace the text under the user's fingers, so it waits until
+// the user is done with the field.
+void TLensPage::cbWidthTyped() {
+    const QScopedValueRollback typing(m_typingWidth, true);
+    cbWidthChange();
+}
+
+void TLensPage::cbWidthDone() {
+    if (!m_widthPending)
+        return;
+    writeSceneWidth();
+    repaintDiagram();
+}
+
 void TLensPage::seTiltChange() {
     repaintDiagram();
 }
@@ -228,11 +254,19 @@ bool TLensPage::CalcFocalLength() {
 }
 
 void TLensPage::CalcSceneWidth() {
-    const qint32 distance = readWhole(cbObjDistance->currentText(), fallback::kSceneWidthDistance);
-    cbWidth->setEditText(formatOneDecimal(sceneWidth(angle(), distance), separator()));
+    if (m_typingWidth)
+        m_widthPending = true;
+    else
+        writeSceneWidth();
     setFieldColour(cbWidth, FieldColour::Computed);
     setFieldColour(seAngle, FieldColour::Input);
     repaintDiagram();
+}
+
+void TLensPage::writeSceneWidth() {
+    m_widthPending = false;
+    const qint32 distance = readWhole(cbObjDistance->currentText(), fallback::kSceneWidthDistance);
+    cbWidth->setEditText(formatOneDecimal(sceneWidth(angle(), distance), separator()));
 }
 
 void TLensPage::CalcAngleFromWidth() {
@@ -293,8 +327,10 @@ void TLensPage::onBoxPaint(TPaintBox* box) {
         return;
     }
     m_pbPainted = true;
+    // Labels hide the grid under them with the colour the page shows there.
+    const QColor background = colourBehind(pb);
     QPainter painter(pb);
-    PainterCanvas canvas(painter, pb->size(), pb->palette().color(QPalette::Window),
+    PainterCanvas canvas(painter, pb->size(), background,
                          pb->palette().color(QPalette::WindowText));
     paintDiagramOn(canvas);
 }

@@ -83,6 +83,11 @@ private:
     QComboBox* addCombo(const char* name, const QStringList& items, const QString& text,
                         bool editable);
     void connectUserChange(QComboBox* combo, void (TLensPage::*handler)());
+    void connectWidthInput();
+    void cbWidthTyped();
+    // The user is done typing the width: it becomes the width of the angle.
+    void cbWidthDone();
+    void writeSceneWidth();
 
     // "Repaint": draws the diagram at once, before the caller goes on.
     void repaintDiagram();
@@ -99,6 +104,10 @@ private:
     // Inside a paint event of a box other than pb, where pb cannot be painted.
     bool m_inOtherBoxPaint = false;
     bool m_pbPainted = false;
+    // A keystroke in cbWidth is being handled: its text is the user's.
+    bool m_typingWidth = false;
+    // The width typed has not yet been replaced by the width of the angle.
+    bool m_widthPending = false;
 };
 
 } // namespace vantrel::lens

@@ -17,7 +17,6 @@ namespace vantrel::test {
 struct CalcFixture {
     // Starts the program-wide state afresh, then the window.
     void start() {
-        QLocale::setDefault(QLocale::c());
         ResetRecalcCounterForTest();
         adverts().reset();
         platform = std::make_unique<FakePlatform>();

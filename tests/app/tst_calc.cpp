@@ -9,6 +9,7 @@
 #include "planner/recalccounter.h"
 #include "platform/tabsheet.h"
 #include "tests/app/calcfixture.h"
+#include "tests/support/localenumber.h"
 
 #include <QFile>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <span>
 
 using namespace vantrel;
+using vantrel::test::localeNumber;
 
 namespace {
 
@@ -45,8 +47,16 @@ QColor inkOf(QWidget* widget) {
     return ink;
 }
 
-const QStringList kDefaultRow{"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1",
-                              "3.68",          "37.90283203125"};
+QStringList defaultRow() {
+    return {"640x480 (VGA)",
+            "MJPG-Medium (20)",
+            "46",
+            "10",
+            "1",
+            "1",
+            localeNumber("3.68"),
+            localeNumber("37.90283203125")};
+}
 
 } // namespace
 
@@ -58,8 +68,9 @@ private slots:
 
     void startsWithOneDefaultRowAndItsTotals() {
         QCOMPARE(m.calc->planGrid->RowCount(), 1);
-        QCOMPARE(rowTexts(*m.calc->planGrid, 0), kDefaultRow);
-        QCOMPARE(totals(*m.calc), (QStringList{"10", "3.68", "37.90283203125"}));
+        QCOMPARE(rowTexts(*m.calc->planGrid, 0), defaultRow());
+        QCOMPARE(totals(*m.calc),
+                 (QStringList{"10", localeNumber("3.68"), localeNumber("37.90283203125")}));
         QCOMPARE(RecalcCounter(), 1);
         QCOMPARE(m.calc->PageControl1->currentWidget(), m.calc->tsCalc);
     }
@@ -193,7 +204,8 @@ private slots:
         QApplication::setActiveWindow(m.calc.get());
         QTest::keyClick(m.calc.get(), Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(m.calc->planGrid->RowCount(), 2);
-        QCOMPARE(totals(*m.calc), (QStringList{"20", "7.36", "75.8056640625"}));
+        QCOMPARE(totals(*m.calc),
+                 (QStringList{"20", localeNumber("7.36"), localeNumber("75.8056640625")}));
         QTest::keyClick(m.calc.get(), Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(m.calc->planGrid->RowCount(), 1);
         QStringList asked;
@@ -232,9 +244,8 @@ private slots:
         QCOMPARE(
             bytes.left(36).toHex(),
             QByteArray("ffffffff010000001800000000000000ffffffffffffffff000000000000000008000000"));
-        QVERIFY(bytes.endsWith(QByteArray("\x0e\0\0\0"
-                                          "37.90283203125",
-                                          18)));
+        QVERIFY(bytes.endsWith(QByteArray("\x0e\0\0\0", 4) +
+                               localeNumber("37.90283203125").toLatin1()));
         QCOMPARE(m.calc->SaveDialog1.FileName, dir.filePath("myconfig.ip"));
     }
 
@@ -250,11 +261,12 @@ private slots:
         const int before = RecalcCounter();
         m.calc->btnLoadClick();
         QCOMPARE(m.calc->planGrid->RowCount(), 2);
-        QCOMPARE(rowTexts(*m.calc->planGrid, 0), kDefaultRow);
+        QCOMPARE(rowTexts(*m.calc->planGrid, 0), defaultRow());
         QCOMPARE(m.calc->planGrid->GetCellText(m.calc->planGrid->RowAt(1), 3), QString("25"));
         QCOMPARE(m.calc->planGrid->FocusedRow(), m.calc->planGrid->RowAt(0));
         QCOMPARE(RecalcCounter(), before + 1);
-        QCOMPARE(totals(*m.calc), (QStringList{"35", "7.36", "75.8056640625"}));
+        QCOMPARE(totals(*m.calc),
+                 (QStringList{"35", localeNumber("7.36"), localeNumber("75.8056640625")}));
     }
 
     void cancellingTheOpenDialogStillRecalculates() {

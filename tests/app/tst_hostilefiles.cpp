@@ -7,6 +7,7 @@
 #include "planner/recalccounter.h"
 #include "tests/grid/streambytes.h"
 #include "tests/support/fakeplatform.h"
+#include "tests/support/localenumber.h"
 #include "tests/support/modalwatchdog.h"
 
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <thread>
 
 using namespace vantrel;
+using vantrel::test::localeNumber;
 using vantrel::test::StreamBytes;
 
 namespace {
@@ -49,9 +51,10 @@ QByteArray defaultRowStream(int rows) {
     s.int32(-1).int32(rows);
     for (int r = 0; r < rows; ++r) {
         s.header(0, 8);
-        for (const char* t :
-             {"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1", "3.68", "37.90283203125"})
-            s.text(t);
+        for (const QString& t :
+             {QString("640x480 (VGA)"), QString("MJPG-Medium (20)"), QString("46"), QString("10"),
+              QString("1"), QString("1"), localeNumber("3.68"), localeNumber("37.90283203125")})
+            s.text(t.toUtf8());
     }
     return s;
 }
@@ -103,7 +106,6 @@ private:
 };
 
 void TestHostileFiles::init() {
-    QLocale::setDefault(QLocale::c());
     ResetRecalcCounterForTest();
     m_platform = std::make_unique<test::FakePlatform>();
     m_watchdog = std::make_unique<test::ModalWatchdog>();
@@ -121,7 +123,6 @@ void TestHostileFiles::cleanup() {
     m_dir.reset();
     m_watchdog.reset();
     m_platform.reset();
-    QLocale::setDefault(QLocale::system());
 }
 
 QString TestHostileFiles::writeFile(const QByteArray& bytes) {
@@ -145,7 +146,7 @@ void TestHostileFiles::prepareRows() {
     grid.FocusRow(grid.RowAt(1));
     grid.SetCellValue(grid.RowAt(1), 5, 4);
     m_calc->RecalcFocusedRow();
-    QCOMPARE(m_calc->edBandwidth->text(), QStringLiteral("18.4"));
+    QCOMPARE(m_calc->edBandwidth->text(), localeNumber("18.4"));
 }
 
 void TestHostileFiles::checkTheWindowStillAnswers() {
@@ -162,8 +163,8 @@ void TestHostileFiles::checkTheWindowStillAnswers() {
     QCOMPARE(grid.GetCellText(grid.RowAt(1), 1), QStringLiteral("MJPG-Medium (20)"));
     QCOMPARE(grid.FocusedRow(), grid.RowAt(0));
     QCOMPARE(m_calc->edFPS->text(), QStringLiteral("20"));
-    QCOMPARE(m_calc->edBandwidth->text(), QStringLiteral("7.36"));
-    QCOMPARE(m_calc->edSpace->text(), QStringLiteral("75.8056640625"));
+    QCOMPARE(m_calc->edBandwidth->text(), localeNumber("7.36"));
+    QCOMPARE(m_calc->edSpace->text(), localeNumber("75.8056640625"));
 }
 
 void TestHostileFiles::brokenFilesShowTheReadErrorAndKeepTheRows_data() {

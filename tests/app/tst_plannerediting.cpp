@@ -7,12 +7,14 @@
 #include "partners/adrotation.h"
 #include "planner/recalccounter.h"
 #include "tests/app/calcfixture.h"
+#include "tests/support/localenumber.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
 using namespace vantrel;
+using vantrel::test::localeNumber;
 
 namespace {
 
@@ -37,9 +39,10 @@ private slots:
         QCOMPARE(cell(0, 2), QString("290")); // 3 MP at MJPG-Medium
         pick(0, 1, "RAW Data (no compr.)");
         QCOMPARE(cell(0, 2), QString("9217"));
-        QCOMPARE(cell(0, 6), QString("737.36"));
-        QCOMPARE(cell(0, 7), QString("7594.57397460938"));
-        QCOMPARE(totals(*m.calc), (QStringList{"10", "737.36", "7594.57397460938"}));
+        QCOMPARE(cell(0, 6), localeNumber("737.36"));
+        QCOMPARE(cell(0, 7), localeNumber("7594.57397460938"));
+        QCOMPARE(totals(*m.calc),
+                 (QStringList{"10", localeNumber("737.36"), localeNumber("7594.57397460938")}));
     }
 
     void pickingTheUnknownEntryZeroesTheRow() {
@@ -56,8 +59,8 @@ private slots:
         QCOMPARE(cell(0, 0), QString("?"));
         QCOMPARE(cell(0, 1), QString("?"));
         QCOMPARE(cell(0, 2), QString("12"));
-        QCOMPARE(cell(0, 6), QString("0.96"));
-        QCOMPARE(m.calc->edBandwidth->text(), QString("0.96"));
+        QCOMPARE(cell(0, 6), localeNumber("0.96"));
+        QCOMPARE(m.calc->edBandwidth->text(), localeNumber("0.96"));
         QTest::keyClick(editor(), Qt::Key_Return);
         QCOMPARE(cell(0, 2), QString("12"));
     }
@@ -76,11 +79,12 @@ private slots:
         typeInto(1, 4, "7");
         typeInto(1, 3, "15");
         typeInto(1, 5, "4");
-        QCOMPARE(cell(1, 6), QString("5.76"));
-        QCOMPARE(cell(1, 7), QString("415.283203125"));
+        QCOMPARE(cell(1, 6), localeNumber("5.76"));
+        QCOMPARE(cell(1, 7), localeNumber("415.283203125"));
         // The first row keeps its results; the totals add both.
-        QCOMPARE(cell(0, 6), QString("3.68"));
-        QCOMPARE(totals(*m.calc), (QStringList{"70", "9.44", "453.18603515625"}));
+        QCOMPARE(cell(0, 6), localeNumber("3.68"));
+        QCOMPARE(totals(*m.calc),
+                 (QStringList{"70", localeNumber("9.44"), localeNumber("453.18603515625")}));
     }
 
     void everyEditStepCountsOneRecalculation() {
@@ -103,7 +107,8 @@ private slots:
         QCOMPARE(m.calc->edFPS->text(), QString("40"));
         m.calc->btnRemoveClick();
         QCOMPARE(grid().RowCount(), 1);
-        QCOMPARE(totals(*m.calc), (QStringList{"10", "3.68", "37.90283203125"}));
+        QCOMPARE(totals(*m.calc),
+                 (QStringList{"10", localeNumber("3.68"), localeNumber("37.90283203125")}));
         QCOMPARE(grid().FocusedRow(), grid().RowAt(0));
     }
 

@@ -2,6 +2,7 @@
 #include "core/numbers.h"
 
 #include <QTest>
+#include <clocale>
 
 using namespace vantrel;
 
@@ -18,6 +19,7 @@ private slots:
     void formatsGeneral_data();
     void formatsGeneral();
     void roundsHalvesToEven();
+    void processLocaleIsTheEnvironments();
 };
 
 void TestNumbers::readsIntegers_data() {
@@ -92,6 +94,21 @@ void TestNumbers::readsDecimals_data() {
                           << "." << false << 0.0;
     QTest::newRow("overflow") << "1e999"
                               << "." << false << 0.0;
+    // Too small for a double reads as zero; too large stays unreadable.
+    QTest::newRow("underflow") << "1e-400"
+                               << "." << true << 0.0;
+    QTest::newRow("negative underflow") << "-1e-400"
+                                        << "." << true << -0.0;
+    QTest::newRow("subnormal") << "5e-324"
+                               << "." << true << 4.9406564584124654e-324;
+    QTest::newRow("underflow by its zeros") << "0." + QString(400, u'0') + "1e+5"
+                                            << "." << true << 0.0;
+    QTest::newRow("overflow by its digits") << "1" + QString(400, u'0') + "e-5"
+                                            << "." << false << 0.0;
+    QTest::newRow("exponent beyond 64 bits, small") << "1e-99999999999999999999"
+                                                    << "." << true << 0.0;
+    QTest::newRow("exponent beyond 64 bits, large") << "1e+99999999999999999999"
+                                                    << "." << false << 0.0;
 }
 
 void TestNumbers::readsDecimals() {
@@ -114,6 +131,12 @@ void TestNumbers::readsLocaleNumbers() {
     QCOMPARE(readLocaleNumber(u" 12 ", c).value_or(-1), 12.0);
     QVERIFY(!readLocaleNumber(u"", c));
     QVERIFY(!readLocaleNumber(u"?", c));
+    // Grouping as the regional settings write it (a no-break space in Russian)
+    // is accepted; a full stop is no decimal separator under a comma locale.
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    QCOMPARE(readLocaleNumber(u"1\u00a0234,5", russian).value_or(-1), 1234.5);
+    QVERIFY(!readLocaleNumber(u"3.68", russian));
+    QVERIFY(!readLocaleNumber(u"37.90283203125", german));
 }
 
 void TestNumbers::formatsGeneral_data() {
@@ -122,6 +145,9 @@ void TestNumbers::formatsGeneral_data() {
     QTest::newRow("3.68") << 3.68 << "3.68";
     QTest::newRow("37.9...") << 37.90283203125 << "37.90283203125";
     QTest::newRow("tie rounds up") << 7594.573974609375 << "7594.57397460938";
+    // Exactly 7019.0448196015749999787...: digits past the sixteenth must not
+    // round it up to a tie first.
+    QTest::newRow("just below a tie") << 7019.044819601575 << "7019.04481960157";
     QTest::newRow("whole") << 40.0 << "40";
     QTest::newRow("zero") << 0.0 << "0";
     QTest::newRow("negative zero") << -0.0 << "0";
@@ -134,6 +160,8 @@ void TestNumbers::formatsGeneral_data() {
     QTest::newRow("below fixed") << 0.000009 << "9E-6";
     QTest::newRow("third") << 1.0 / 3.0 << "0.333333333333333";
     QTest::newRow("two thirds") << 2.0 / 3.0 << "0.666666666666667";
+    QTest::newRow("largest") << 1.7976931348623157e308 << "1.79769313486232E308";
+    QTest::newRow("smallest subnormal") << 4.9406564584124654e-324 << "4.94065645841247E-324";
 }
 
 void TestNumbers::formatsGeneral() {
@@ -192,6 +220,17 @@ void TestNumbers::readsCellBytesAsTheirText() {
     QCOMPARE(readInt32(QByteArrayView(utf8)), readInt32(QStringView(text)));
     QCOMPARE(readDecimal(QByteArrayView(utf8), separator),
              readDecimal(QStringView(text), separator));
+}
+
+void TestNumbers::processLocaleIsTheEnvironments() {
+    // The application object set the C library's locale from LC_ALL, as it
+    // does for the program; "C" here means the locale was never generated,
+    // and a run meant for a comma locale would test nothing.
+    const QByteArray wanted = qgetenv("LC_ALL");
+    if (wanted.isEmpty())
+        QSKIP("LC_ALL is not set");
+    QVERIFY2(wanted == std::setlocale(LC_NUMERIC, nullptr),
+             qPrintable("locale " + wanted + " missing: run scripts/install-deps"));
 }
 
 QTEST_GUILESS_MAIN(TestNumbers)

@@ -123,6 +123,7 @@ void TestGridFiles::cleanup() {
 }
 
 void TestGridFiles::savesTheDefaultRowAsTheWorkedExample() {
+    m_platform->separator = u'.'; // the worked example's
     m_g->addDefaultRow();
     m_g->grid->WriteRowsToFile(path("myconfig.ip"));
     const QByteArray bytes = fileBytes(path("myconfig.ip"));

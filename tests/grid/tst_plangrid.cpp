@@ -7,6 +7,7 @@
 #include "grid/spineditor.h"
 #include "tests/grid/plannergrid.h"
 #include "tests/support/fakeplatform.h"
+#include "tests/support/localenumber.h"
 #include "tests/support/modalwatchdog.h"
 #include "tests/support/paintcounter.h"
 
@@ -21,6 +22,7 @@
 #include <QToolButton>
 
 using namespace vantrel;
+using vantrel::test::localeNumber;
 using vantrel::test::PlannerGrid;
 
 namespace {
@@ -172,8 +174,8 @@ void TestPlanGrid::setCellValuePadsTheRow() {
     QCOMPARE(row->textCount(), 8);
     for (int i = 0; i < 7; ++i)
         QCOMPARE(grid.GetCellText(row, i), QString());
-    QCOMPARE(grid.GetCellText(row, 7), QStringLiteral("37.5"));
-    QCOMPARE(grid.GetCellValue(row, 7), QVariant(QStringLiteral("37.5")));
+    QCOMPARE(grid.GetCellText(row, 7), localeNumber("37.5"));
+    QCOMPARE(grid.GetCellValue(row, 7), QVariant(localeNumber("37.5")));
     grid.SetCellValue(row, 11, "beyond the columns");
     QCOMPARE(row->textCount(), 12);
     QVERIFY(m_g->changes.isEmpty());
@@ -453,7 +455,7 @@ void TestPlanGrid::spinEditorOpensRoundedAndLimited() {
     QFETCH(QString, stored);
     QFETCH(QString, shown);
     TGridRow* row = m_g->grid->AddRow();
-    m_g->grid->SetCellValue(row, cell, stored);
+    m_g->grid->SetCellValue(row, cell, localeNumber(stored));
     m_g->openEditor(0, cell);
     QCOMPARE(m_g->grid->EditorText(), shown);
     QVERIFY(m_g->changes.isEmpty());
@@ -559,7 +561,7 @@ void TestPlanGrid::handlerWritingTheEditedCellLeavesTheEditorAlone() {
     QCOMPARE(grid.EditorText(), QStringLiteral("91"));
     QCOMPARE(m_g->changeTexts(), QStringList({"9", "91"}));
     QCOMPARE(grid.GetCellText(row, 2), QStringLiteral("written by code"));
-    QCOMPARE(grid.GetCellText(row, 7), QStringLiteral("10.5"));
+    QCOMPARE(grid.GetCellText(row, 7), localeNumber("10.5"));
 
     // The pick editor: the edited cell 0 is written by the handler.
     QTest::keyClick(editor, Qt::Key_Escape);
@@ -650,7 +652,7 @@ void TestPlanGrid::readOnlyColumnsOpenNoEditor() {
                       grid.visualRect(m_g->index(0, 7)).center());
     QCOMPARE(grid.currentIndex(), m_g->index(0, 7));
     QCOMPARE(grid.editorWidget(), nullptr);
-    QCOMPARE(grid.GetCellText(grid.RowAt(0), 6), QStringLiteral("3.68"));
+    QCOMPARE(grid.GetCellText(grid.RowAt(0), 6), localeNumber("3.68"));
 }
 
 // Pick editor ------------------------------------------------------------------

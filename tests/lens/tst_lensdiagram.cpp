@@ -40,6 +40,24 @@ QStringList matching(const QStringList& calls, const QString& prefix) {
     return out;
 }
 
+// The lines the calls draw, each from where the pen stood, with pens, texts
+// and other marks kept in their place.
+QStringList strokes(const QStringList& calls) {
+    QStringList out;
+    QString at;
+    for (const QString& c : calls) {
+        if (c.startsWith("move ")) {
+            at = c.mid(5);
+        } else if (c.startsWith("line ")) {
+            out << at + " to " + c.mid(5);
+            at = c.mid(5);
+        } else {
+            out << c;
+        }
+    }
+    return out;
+}
+
 QString tiltOf(const QStringList& calls) {
     const QStringList t = matching(calls, "tilt ");
     return t.size() == 1 ? t.front().mid(5) : QStringLiteral("<%1 tilts>").arg(t.size());
@@ -59,6 +77,7 @@ private slots:
     void followsTheBoxSize();
     void distanceZeroPutsThePostOnTheAxis();
     void cameraBelowTheObject();
+    void nestedPaintLeavesTheRestAsDrawn();
     void unreadableTextTakesTheDefaults();
     void scaleZeroDrawsNoLength();
     void farOffLinesAreLeftOut();
@@ -204,6 +223,31 @@ void TestLensDiagram::cameraBelowTheObject() {
     // is negative, and the tilt is 90 + 75.96 + 10.5 degrees.
     QVERIFY(diagramGeometry(f, kDesignBox).alpha < 0);
     QCOMPARE(tiltOf(calls), QStringLiteral("176"));
+}
+
+// The tilt write runs a whole paint on the same canvas, as the lens tab's
+// tilt field does; the rest of the outer paint must draw as it would alone.
+// Here the camera stands on the post's top, so the ray to it starts where the
+// post ended, and the nested paint has moved the pen since.
+void TestLensDiagram::nestedPaintLeavesTheRestAsDrawn() {
+    DiagramFields f = initialFields();
+    f.distance = QStringLiteral("0");
+    f.camHeight = QStringLiteral("2");
+    const QStringList alone = record(f);
+    const QString tilt = "tilt " + tiltOf(alone);
+
+    RecordingCanvas canvas;
+    int depth = 0;
+    std::function<void(const QString&)> writeTilt = [&](const QString&) {
+        if (depth++ == 0)
+            drawDiagram(canvas, f, kDesignBox, writeTilt);
+        canvas.calls << "nested paint done";
+    };
+    drawDiagram(canvas, f, kDesignBox, writeTilt);
+    const QStringList drawn = strokes(canvas.calls);
+    const QStringList expected = strokes(alone);
+    QCOMPARE(drawn.mid(drawn.lastIndexOf("nested paint done") + 1),
+             expected.mid(expected.indexOf(tilt) + 1));
 }
 
 void TestLensDiagram::unreadableTextTakesTheDefaults() {

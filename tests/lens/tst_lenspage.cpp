@@ -6,6 +6,7 @@
 #include "lens/shape.h"
 #include "lens/spinedit.h"
 #include "tests/support/fakeplatform.h"
+#include "tests/support/localenumber.h"
 #include "tests/support/modalwatchdog.h"
 #include "tests/support/paintcounter.h"
 
@@ -14,11 +15,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace vantrel::lens;
 using vantrel::test::FakePlatform;
+using vantrel::test::localeNumber;
 using vantrel::test::ModalWatchdog;
 
 namespace {
@@ -94,6 +98,7 @@ private slots:
     void repaintHappensInsideTheHandler();
     void codeWritesToCombosRunNothing();
     void secondPaintBoxStaysEmpty();
+    void labelsTakeTheColourThePageShows();
     void hiddenPageKeepsTheTiltInStep();
 
 private:
@@ -297,8 +302,8 @@ void TestLensPage::angle45GivesFocalLengthAndWidth() {
     typeAngle("45");
     TLensPage& p = *m_page;
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("45"));
-    QCOMPARE(p.edFocalLen->text(), QStringLiteral("3.9"));
-    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("16.6"));
+    QCOMPARE(p.edFocalLen->text(), localeNumber("3.9"));
+    QCOMPARE(p.cbWidth->currentText(), localeNumber("16.6"));
     QCOMPARE(baseOf(p.cbWidth), kComputedColour);
     QCOMPARE(baseOf(p.seAngle), normalBase(p.seAngle));
     QCOMPARE(baseOf(p.edFocalLen), kComputedColour);
@@ -307,27 +312,27 @@ void TestLensPage::angle45GivesFocalLengthAndWidth() {
 void TestLensPage::angle90ForEachSensor() {
     showPage();
     typeAngle("90");
-    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral("1.6"));
+    QCOMPARE(m_page->edFocalLen->text(), localeNumber("1.6"));
     pick(m_page->cbMatrix, 0);
-    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral("6.4"));
+    QCOMPARE(m_page->edFocalLen->text(), localeNumber("6.4"));
     pick(m_page->cbMatrix, 2);
-    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral("3.2"));
+    QCOMPARE(m_page->edFocalLen->text(), localeNumber("3.2"));
     // The arrow keys pick too.
     m_page->cbMatrix->setFocus();
     QTest::keyClick(m_page->cbMatrix, Qt::Key_Down);
     QTest::keyClick(m_page->cbMatrix, Qt::Key_Down);
     QCOMPARE(m_page->cbMatrix->currentIndex(), 4);
-    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral("1.6"));
+    QCOMPARE(m_page->edFocalLen->text(), localeNumber("1.6"));
 }
 
 void TestLensPage::angle179RoundsToATenthOrLess() {
     showPage();
     pick(m_page->cbMatrix, 1);
     typeAngle("179");
-    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral(".0"));
-    QCOMPARE(m_page->cbWidth->currentText(), QStringLiteral("4582.9"));
+    QCOMPARE(m_page->edFocalLen->text(), localeNumber(".0"));
+    QCOMPARE(m_page->cbWidth->currentText(), localeNumber("4582.9"));
     pick(m_page->cbMatrix, 0);
-    QCOMPARE(m_page->edFocalLen->text(), QStringLiteral(".1"));
+    QCOMPARE(m_page->edFocalLen->text(), localeNumber(".1"));
 }
 
 void TestLensPage::angleZeroKeepsTheFocalLength() {
@@ -352,8 +357,9 @@ void TestLensPage::typedWidthGivesTheAngle() {
     TLensPage& p = *m_page;
     typeInto(p.cbWidth, "12");
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("33"));
-    QCOMPARE(p.edFocalLen->text(), QStringLiteral("5.4"));
-    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("11.8"));
+    QCOMPARE(p.edFocalLen->text(), localeNumber("5.4"));
+    // The text typed stays while the field has the focus (tst_lenspage_x11).
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("12"));
     QCOMPARE(baseOf(p.seAngle), kComputedColour);
     QCOMPARE(baseOf(p.cbWidth), normalBase(p.cbWidth));
     QCOMPARE(baseOf(p.edFocalLen), kComputedColour);
@@ -376,32 +382,33 @@ void TestLensPage::widthWhoseAngleIsShownStaysAsTyped() {
     showPage();
     TLensPage& p = *m_page;
     QSignalSpy angleChanges(p.seAngle, &TSpinEdit::textChanged);
-    pasteInto(p.cbWidth, "9.8"); // 27.5 degrees, shown as 28 already
+    pasteInto(p.cbWidth, localeNumber("9.8")); // 27.5 degrees, shown as 28 already
     QCOMPARE(angleChanges.count(), 0);
-    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("9.8"));
+    QCOMPARE(p.cbWidth->currentText(), localeNumber("9.8"));
     QCOMPARE(p.edFocalLen->text(), QStringLiteral("6"));
     QCOMPARE(baseOf(p.seAngle), kComputedColour);
     // A width of 0 takes the angle to 0.
     pasteInto(p.cbWidth, "0");
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("0"));
-    QCOMPARE(p.cbWidth->currentText(), QString());
+    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("0"));
     QCOMPARE(baseOf(p.edFocalLen), kInvalidAngleColour);
 }
 
 void TestLensPage::distanceIsWholeForTheWidthOnly() {
     showPage();
     TLensPage& p = *m_page;
-    typeInto(p.cbObjDistance, "12.5");
-    QCOMPARE(p.cbWidth->currentText(), QStringLiteral(".5")); // from distance 1
+    typeInto(p.cbObjDistance, localeNumber("12.5"));
+    QCOMPARE(p.cbWidth->currentText(), localeNumber(".5")); // from distance 1
     QCOMPARE(baseOf(p.cbWidth), kComputedColour);
     QCOMPARE(p.seTilt->currentText(), QStringLiteral("32")); // the diagram's 12.5
     // The empty last item: distance 1 for the width, 10 for the diagram.
     pick(p.cbObjDistance, 34);
-    QCOMPARE(p.cbWidth->currentText(), QStringLiteral(".5"));
+    QCOMPARE(p.cbWidth->currentText(), localeNumber(".5"));
     QCOMPARE(p.seTilt->currentText(), QStringLiteral("37"));
 }
 
 void TestLensPage::commaItemUnderAFullStop() {
+    m_platform->separator = u'.';
     showPage();
     TiltAtPaints paints(m_page->pb, m_page->seTilt);
     pick(m_page->cbObjHeight, 0); // "1,5" reads as 3.0 for both readers
@@ -462,7 +469,7 @@ void TestLensPage::angleIsLimitedWhenItLosesTheFocus() {
     TLensPage& p = *m_page;
     typeAngle("200");
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("200")); // used as typed
-    QCOMPARE(p.edFocalLen->text(), QStringLiteral("-.3"));
+    QCOMPARE(p.edFocalLen->text(), localeNumber("-.3"));
     // A context menu or another window leaves the field its focus.
     for (const Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
         QFocusEvent away(QEvent::FocusOut, reason);
@@ -472,11 +479,11 @@ void TestLensPage::angleIsLimitedWhenItLosesTheFocus() {
     QTest::keyClick(p.seAngle, Qt::Key_Tab);
     QVERIFY(!p.seAngle->hasFocus());
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("179"));
-    QCOMPARE(p.edFocalLen->text(), QStringLiteral(".0"));
-    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("4582.9"));
+    QCOMPARE(p.edFocalLen->text(), localeNumber(".0"));
+    QCOMPARE(p.cbWidth->currentText(), localeNumber("4582.9"));
 
     typeAngle("-5");
-    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("-1.7"));
+    QCOMPARE(p.cbWidth->currentText(), localeNumber("-1.7"));
     p.cbScale->setFocus();
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("0"));
     QCOMPARE(baseOf(p.edFocalLen), kInvalidAngleColour);
@@ -488,14 +495,14 @@ void TestLensPage::angleTakesOnlyNumberCharacters() {
     TLensPage& p = *m_page;
     typeAngle("4a5");
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("45"));
-    typeAngle("1.5"); // not a whole number: reads as 0
-    QCOMPARE(p.seAngle->currentText(), QStringLiteral("1.5"));
+    typeAngle(localeNumber("1.5")); // not a whole number: reads as 0
+    QCOMPARE(p.seAngle->currentText(), localeNumber("1.5"));
     QCOMPARE(p.seAngle->value(), 0);
     QCOMPARE(baseOf(p.edFocalLen), kInvalidAngleColour);
     QCOMPARE(p.cbWidth->currentText(), QString());
     // In range as 0, so leaving the field keeps the text.
     p.cbScale->setFocus();
-    QCOMPARE(p.seAngle->currentText(), QStringLiteral("1.5"));
+    QCOMPARE(p.seAngle->currentText(), localeNumber("1.5"));
 }
 
 void TestLensPage::arrowKeysStepWithinTheRange() {
@@ -504,7 +511,7 @@ void TestLensPage::arrowKeysStepWithinTheRange() {
     typeAngle("178");
     QTest::keyClick(p.seAngle, Qt::Key_Up);
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("179"));
-    QCOMPARE(p.cbWidth->currentText(), QStringLiteral("4582.9"));
+    QCOMPARE(p.cbWidth->currentText(), localeNumber("4582.9"));
     QTest::keyClick(p.seAngle, Qt::Key_Up);
     QCOMPARE(p.seAngle->currentText(), QStringLiteral("179"));
     typeAngle("1");
@@ -550,6 +557,25 @@ void TestLensPage::secondPaintBoxStaysEmpty() {
     QCOMPARE(differing, 0);
     m_page->PaintBox2->repaint();
     QCOMPARE(m_page->seTilt->currentText(), QStringLiteral("25"));
+}
+
+void TestLensPage::labelsTakeTheColourThePageShows() {
+    // A tab control's pane need not be the window's colour (Fusion lightens it).
+    QTabWidget tabs;
+    auto* sheet = new QWidget;
+    tabs.addTab(sheet, QStringLiteral("Lens"));
+    m_page->setParent(sheet);
+    const auto giveBack = qScopeGuard([this] { m_page->setParent(nullptr); });
+    tabs.resize(720, 520);
+    tabs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    const QImage shot = tabs.grab().toImage();
+    const QColor pane = shot.pixelColor(sheet->mapTo(&tabs, QPoint(700, 470)));
+    QVERIFY(pane != tabs.palette().color(QPalette::Window));
+    // The top row of the height label "10" at (50, 15) of pb: above its digits.
+    const QPoint label = m_page->pb->mapTo(&tabs, QPoint(50, 15));
+    for (int dx = 0; dx < 6; ++dx)
+        QCOMPARE(shot.pixelColor(label + QPoint(dx, 0)), pane);
 }
 
 void TestLensPage::hiddenPageKeepsTheTiltInStep() {

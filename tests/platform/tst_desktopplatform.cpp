@@ -1,8 +1,9 @@
 // The desktop platform's pure answers: language identifiers, day numbers and
-// the standard-time bias of named zones.
+// the standard-time bias of named zones; and the user's decimal separator.
 #include "platform/desktopplatform.h"
 
 #include <QTest>
+#include <clocale>
 
 using namespace vantrel;
 
@@ -15,6 +16,7 @@ private slots:
     void dayNumbers();
     void standardBias_data();
     void standardBias();
+    void decimalSeparatorIsTheUsers();
 };
 
 void TestDesktopPlatform::primaryLanguages_data() {
@@ -74,6 +76,13 @@ void TestDesktopPlatform::standardBias() {
     else
         qunsetenv("TZ");
     QCOMPARE(got, bias);
+}
+
+void TestDesktopPlatform::decimalSeparatorIsTheUsers() {
+    // The C library, set from the environment by the application object,
+    // is the independent witness here: "," under de_DE and ru_RU.
+    QCOMPARE(DesktopPlatform().decimalSeparator(),
+             QChar::fromLatin1(std::localeconv()->decimal_point[0]));
 }
 
 QTEST_GUILESS_MAIN(TestDesktopPlatform)

@@ -1,9 +1,17 @@
 #include "tests/support/fakeplatform.h"
 
+#include "core/numbers.h"
+
+#include <QLocale>
+
 namespace vantrel::test {
 
-FakePlatform::FakePlatform() { setPlatform(this); }
-FakePlatform::~FakePlatform() { setPlatform(nullptr); }
+FakePlatform::FakePlatform() : separator(decimalSeparatorOf(QLocale())) {
+    setPlatform(this);
+}
+FakePlatform::~FakePlatform() {
+    setPlatform(nullptr);
+}
 
 bool FakePlatform::openUrl(const QString& url) {
     openedUrls << url;

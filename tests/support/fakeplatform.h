@@ -20,11 +20,12 @@ public:
     void beep() override { ++beeps; }
     QChar decimalSeparator() const override { return separator; }
 
-    quint16 langId = 0x0409;   // English
-    int biasMinutes = -60;     // UTC+1
+    quint16 langId = 0x0409; // English
+    int biasMinutes = -60;   // UTC+1
     quint64 tick = 1000000;
-    int dayNumber = 46000;     // well after the rotation's start date
-    QChar separator = u'.';
+    int dayNumber = 46000; // well after the rotation's start date
+    // The real locale's, as the desktop platform answers.
+    QChar separator;
     int beeps = 0;
     QStringList openedUrls;
 };
