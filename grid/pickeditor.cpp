@@ -2,6 +2,7 @@
 #include "grid/pickeditor.h"
 
 #include "grid/gridcolumn.h"
+#include "grid/pickpopup.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -32,16 +33,6 @@ bool isListToggle(const QKeyEvent* event) {
 TPickEditor::TPickEditor(TGridPickColumn* column, QWidget* parent)
     : TCellEditor(column, parent), m_pick(column) {
     setReadOnly(column->DropDownListStyle);
-    m_list = new QListWidget(this);
-    m_list->setWindowFlags(Qt::Popup);
-    m_list->setFocusPolicy(Qt::NoFocus);
-    m_list->setUniformItemSizes(true);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->addItems(column->Items);
-    m_list->installEventFilter(this);
-    connect(m_list, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { choose(m_list->row(item)); });
-
     m_button = new QToolButton(this);
     m_button->setArrowType(Qt::DownArrow);
     m_button->setAutoRaise(true);
@@ -53,6 +44,11 @@ TPickEditor::TPickEditor(TGridPickColumn* column, QWidget* parent)
         else
             openList();
     });
+
+    m_popup = new TPickPopup(column->Items, m_button);
+    m_list = m_popup->list();
+    m_popup->installEventFilter(this);
+    connect(m_popup, &TPickPopup::itemClicked, this, &TPickEditor::choose);
 }
 
 int TPickEditor::visibleRows() const {
@@ -74,22 +70,25 @@ void TPickEditor::openList() {
     QPoint at = mapToGlobal(QPoint(0, height()));
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
-        if (at.y() + size.height() > area.bottom() && mapToGlobal(QPoint(0, 0)).y() - size.height() >= area.top())
+        if (at.y() + size.height() > area.bottom() &&
+            mapToGlobal(QPoint(0, 0)).y() - size.height() >= area.top())
             at.setY(mapToGlobal(QPoint(0, 0)).y() - size.height());
     }
-    m_list->setGeometry(QRect(at, size));
-    m_list->show();
+    m_popup->setGeometry(QRect(at, size));
+    m_popup->show();
     if (m_list->currentItem())
         m_list->scrollToItem(m_list->currentItem());
 }
 
 void TPickEditor::closeList() {
     m_typed.clear();
-    if (m_list->isVisible())
-        m_list->hide();
+    if (m_popup->isVisible())
+        m_popup->hide();
 }
 
-bool TPickEditor::isListOpen() const { return m_list->isVisible(); }
+bool TPickEditor::isListOpen() const {
+    return m_popup->isVisible();
+}
 
 void TPickEditor::choose(int item) {
     if (item < 0 || item >= m_list->count())
@@ -141,13 +140,26 @@ void TPickEditor::moveHighlight(int key) {
         return;
     int row = m_list->currentRow();
     switch (key) {
-    case Qt::Key_Up: row = row < 0 ? 0 : std::max(0, row - 1); break;
-    case Qt::Key_Down: row = row < 0 ? 0 : std::min(count - 1, row + 1); break;
-    case Qt::Key_PageUp: row = std::max(0, row - visibleRows()); break;
-    case Qt::Key_PageDown: row = std::min(count - 1, std::max(row, 0) + visibleRows()); break;
-    case Qt::Key_Home: row = 0; break;
-    case Qt::Key_End: row = count - 1; break;
-    default: return;
+    case Qt::Key_Up:
+        row = row < 0 ? 0 : std::max(0, row - 1);
+        break;
+    case Qt::Key_Down:
+        row = row < 0 ? 0 : std::min(count - 1, row + 1);
+        break;
+    case Qt::Key_PageUp:
+        row = std::max(0, row - visibleRows());
+        break;
+    case Qt::Key_PageDown:
+        row = std::min(count - 1, std::max(row, 0) + visibleRows());
+        break;
+    case Qt::Key_Home:
+        row = 0;
+        break;
+    case Qt::Key_End:
+        row = count - 1;
+        break;
+    default:
+        return;
     }
     m_list->setCurrentRow(row);
     m_list->scrollToItem(m_list->item(row));
@@ -165,8 +177,10 @@ bool TPickEditor::wantsKey(const QKeyEvent* event) const {
     case Qt::Key_End:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape: return true;
-    default: return false;
+    case Qt::Key_Escape:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -182,15 +196,23 @@ void TPickEditor::keyPressEvent(QKeyEvent* event) {
     if (isListOpen()) {
         switch (event->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: choose(m_list->currentRow()); closeList(); return;
-        case Qt::Key_Escape: closeList(); return;
+        case Qt::Key_Enter:
+            choose(m_list->currentRow());
+            closeList();
+            return;
+        case Qt::Key_Escape:
+            closeList();
+            return;
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
         case Qt::Key_Home:
-        case Qt::Key_End: moveHighlight(event->key()); return;
-        default: break;
+        case Qt::Key_End:
+            moveHighlight(event->key());
+            return;
+        default:
+            break;
         }
     }
     if (m_pick->DropDownListStyle) {
@@ -229,12 +251,13 @@ void TPickEditor::hideEvent(QHideEvent* event) {
 }
 
 bool TPickEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_list && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+    if (watched == m_popup &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         // The open list has the keyboard; the editor (and the grid's handling
         // of Tab and the like around it) takes every key.
         auto* key = static_cast<QKeyEvent*>(event);
-        QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(),
-                       key->isAutoRepeat(), ushort(key->count()));
+        QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
+                       ushort(key->count()));
         QCoreApplication::sendEvent(this, &copy);
         if (copy.isAccepted())
             event->accept();
