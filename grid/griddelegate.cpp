@@ -25,9 +25,8 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const bool focusedRow = current.isValid() && current.row() == index.row();
     const bool active = m_grid->hasFocusWithin();
 
-    QColor background = column && column->color().isValid()
-                            ? column->color()
-                            : option.palette.color(QPalette::Base);
+    QColor background = column && column->color().isValid() ? column->color()
+                                                            : option.palette.color(QPalette::Base);
     QColor foreground = option.palette.color(QPalette::Text);
     if (focusedRow) {
         if (active) {
@@ -42,9 +41,12 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->setPen(foreground);
     painter->setFont(option.font);
     painter->setClipRect(cell);
-    const QString text = index.data(Qt::DisplayRole).toString();
-    painter->drawText(cell.adjusted(3, 0, -2, 0),
-                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    // The model gives a bounded start of the text; only what fits is laid out.
+    const QRect textRect = cell.adjusted(3, 0, -2, 0);
+    const QString text =
+        painter->fontMetrics().elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight,
+                                          textRect.width(), Qt::TextSingleLine);
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     painter->setClipping(false);
     if (focusedRow && active && current == index) {
         painter->setPen(QPen(foreground, 1, Qt::DotLine));
@@ -53,7 +55,8 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     // Cell borders: one pixel on the right, the row separator below.
     const QColor line = TPlanGrid::gridLineColor();
     painter->fillRect(QRect(option.rect.right(), option.rect.top(), 1, option.rect.height()), line);
-    painter->fillRect(QRect(option.rect.left(), option.rect.bottom() - TPlanGrid::kRowSeparatorWidth + 1,
+    painter->fillRect(QRect(option.rect.left(),
+                            option.rect.bottom() - TPlanGrid::kRowSeparatorWidth + 1,
                             option.rect.width(), TPlanGrid::kRowSeparatorWidth),
                       line);
     painter->restore();
@@ -72,7 +75,9 @@ QWidget* TGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     case TGridColumn::Kind::Spin:
         editor = new TSpinEditor(static_cast<TGridSpinColumn*>(column), parent);
         break;
-    case TGridColumn::Kind::Text: editor = new TCellEditor(column, parent); break;
+    case TGridColumn::Kind::Text:
+        editor = new TCellEditor(column, parent);
+        break;
     }
     editor->setFont(m_grid->font());
     connect(editor, &TCellEditor::userChanged, m_grid, &TPlanGrid::editorTextChangedByUser);
@@ -92,9 +97,13 @@ void TGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     auto* cellEditor = qobject_cast<TCellEditor*>(editor);
     if (!cellEditor || !cellEditor->isOpen() || cellEditor->isAbandoned())
         return;
-    const QString result = cellEditor->result();
+    // An untouched editor that shows the cell's own text leaves the cell as it
+    // is: it may hold only the start of a long text.
+    if (!cellEditor->isUserModified() && !cellEditor->rewritesCellText())
+        return;
     // Unchanged display text keeps the cell's bytes exactly as they are.
-    if (result != index.data(Qt::EditRole).toString())
+    const QString result = cellEditor->result();
+    if (!m_grid->gridModel()->cellTextIs(index, result))
         model->setData(index, result, Qt::EditRole);
 }
 
@@ -140,10 +149,16 @@ bool TGridDelegate::eventFilter(QObject* object, QEvent* event) {
             return false;
         const bool shift = key->modifiers() & Qt::ShiftModifier;
         switch (key->key()) {
-        case Qt::Key_Tab: leave(editor, shift ? EditPreviousItem : EditNextItem); return true;
-        case Qt::Key_Backtab: leave(editor, EditPreviousItem); return true;
+        case Qt::Key_Tab:
+            leave(editor, shift ? EditPreviousItem : EditNextItem);
+            return true;
+        case Qt::Key_Backtab:
+            leave(editor, EditPreviousItem);
+            return true;
         case Qt::Key_Return:
-        case Qt::Key_Enter: leave(editor, NoHint); return true;
+        case Qt::Key_Enter:
+            leave(editor, NoHint);
+            return true;
         case Qt::Key_Escape: {
             QPointer<TCellEditor> guard(editor);
             editor->escape(); // may notify
@@ -163,7 +178,8 @@ bool TGridDelegate::eventFilter(QObject* object, QEvent* event) {
             QCoreApplication::sendEvent(m_grid, &copy);
             return true;
         }
-        default: return false;
+        default:
+            return false;
         }
     }
     case QEvent::FocusOut: {
@@ -182,7 +198,8 @@ bool TGridDelegate::eventFilter(QObject* object, QEvent* event) {
         }
         return false;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 

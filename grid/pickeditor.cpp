@@ -98,7 +98,7 @@ void TPickEditor::choose(int item) {
     closeList();
     if (picked != text())
         setText(picked); // the user's choice: the editor reports it
-    selectAll();
+    selectAllShowingStart();
 }
 
 void TPickEditor::highlightText() {
@@ -131,7 +131,7 @@ void TPickEditor::search(const QString& typed) {
     const QString picked = m_list->item(found)->text();
     if (picked != text())
         setText(picked); // chosen by incremental search: the editor reports it
-    selectAll();
+    selectAllShowingStart();
 }
 
 void TPickEditor::moveHighlight(int key) {

@@ -22,6 +22,10 @@ class TCellEditor;
 // Cells hold 8-bit text; the desktop's 8-bit character set is UTF-8.
 QString cellTextToString(const QByteArray& text);
 QByteArray stringToCellText(const QString& text);
+// The start of a cell's text, at most maxBytes of it, cut between characters;
+// `cut` tells whether anything was left off. Keeps the work on a huge cell
+// independent of its length.
+QString cellTextStart(QByteArrayView text, qsizetype maxBytes, bool* cut = nullptr);
 
 // The text a value becomes in a cell: strings unchanged, integers in decimal,
 // doubles in the 15-digit general format with the given decimal separator.
@@ -97,7 +101,8 @@ protected:
 private:
     friend class TGridColumn;
     friend class TGridDelegate;
-    template <class Column> Column* addColumn(const QString& name, const QString& caption, int width);
+    template <class Column>
+    Column* addColumn(const QString& name, const QString& caption, int width);
     void columnCaptionChanged(const TGridColumn* column);
     // The delegate reports the editor it opened and each user change of its text.
     void editorOpened(TCellEditor* editor);

@@ -12,6 +12,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -79,6 +80,7 @@ private slots:
     void pickClickOnAnItemChoosesIt();
     void pickShowsATextOutsideItemsAsItIs();
     void pickArrowKeysWithTheListClosedMoveRows();
+    void pickEditorShowsTheStartOfItsText();
 
     // Navigation and columns.
     void tabGoesThroughCellsAndWrapsToTheNextRow();
@@ -89,6 +91,7 @@ private slots:
 
     // The look.
     void paintsGridLinesBackgroundsAndTheUnfocusedRow();
+    void hugeCellsPaintAndEditByTheirStart();
 
 private:
     std::unique_ptr<test::FakePlatform> m_platform;
@@ -750,6 +753,23 @@ void TestPlanGrid::pickArrowKeysWithTheListClosedMoveRows() {
     QVERIFY(m_g->changes.isEmpty());
 }
 
+void TestPlanGrid::pickEditorShowsTheStartOfItsText() {
+    TPlanGrid& grid = *m_g->grid;
+    TGridRow* row = m_g->addDefaultRow();
+    grid.SetCellValue(row, 0, "1600x1200 (UXGA)"); // wider than its cell
+    auto* pick = qobject_cast<TPickEditor*>(m_g->openEditor(0, 0));
+    QVERIFY(pick);
+    const auto caretX = [&] {
+        return pick->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
+    QVERIFY(pick->fontMetrics().horizontalAdvance(pick->text()) > pick->width() - 16);
+    QVERIFY(caretX() < 8);
+    QCOMPARE(pick->selectedText(), pick->text());
+    QTest::keyClick(pick, '2'); // picked by the search: still its start
+    QCOMPARE(grid.EditorText(), QStringLiteral("2048x1536 (QXGA)"));
+    QVERIFY(caretX() < 8);
+}
+
 // Navigation and columns --------------------------------------------------------
 
 void TestPlanGrid::tabGoesThroughCellsAndWrapsToTheNextRow() {
@@ -896,6 +916,32 @@ void TestPlanGrid::paintsGridLinesBackgroundsAndTheUnfocusedRow() {
              grid.palette().color(QPalette::Active, QPalette::Highlight));
     QVERIFY(!grid.horizontalHeader()->sectionsClickable());
     QVERIFY(!grid.verticalHeader()->isVisible());
+}
+
+// A loaded cell may hold megabytes: painting, size hints and an editor work on
+// its start only, and an editor left untouched leaves the text whole.
+void TestPlanGrid::hugeCellsPaintAndEditByTheirStart() {
+    TPlanGrid& grid = *m_g->grid;
+    TGridRow* row = m_g->addDefaultRow();
+    const QByteArray huge(10'000'000, 'W');
+    for (int cell : {0, 6})
+        grid.SetCellValue(row, cell, huge);
+    QElapsedTimer timer;
+    timer.start();
+    const QImage image = grid.viewport()->grab().toImage();
+    grid.resizeColumnToContents(6); // the size hint path
+    QVERIFY2(timer.elapsed() < 150, qPrintable(QString::number(timer.elapsed())));
+    const QString shown = m_g->index(0, 6).data().toString();
+    QVERIFY(shown.size() <= TGridModel::kShownBytes + 1);
+    QVERIFY(shown.startsWith(QStringLiteral("WWW")));
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+
+    QWidget* editor = m_g->openEditor(0, 0);
+    QVERIFY(lineEdit(editor)->text().startsWith(QStringLiteral("WWW")));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QCOMPARE(grid.currentIndex(), m_g->index(0, 1)); // committed and moved on
+    QCOMPARE(row->textView(0).size(), huge.size());
+    QVERIFY(m_g->changes.isEmpty());
 }
 
 QTEST_MAIN(TestPlanGrid)
