@@ -63,9 +63,7 @@ void TGridModel::deleteRowAt(int index) {
     endRemoveRows();
 }
 
-void TGridModel::clearRows() {
-    replaceRows({});
-}
+void TGridModel::clearRows() { replaceRows({}); }
 
 void TGridModel::replaceRows(TGridRowList rows) {
     beginResetModel();
@@ -132,8 +130,7 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const {
         const QColor color = m_columns[std::size_t(index.column())]->color();
         return color.isValid() ? QVariant(QBrush(color)) : QVariant();
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -77,9 +77,7 @@ void TSpinEditor::writeValue(qint64 value) {
         setText(t); // a user's step: the editor reports it
 }
 
-QString TSpinEditor::result() const {
-    return QString::number(value());
-}
+QString TSpinEditor::result() const { return QString::number(value()); }
 
 void TSpinEditor::finishEditing() {
     if (isUserModified())
@@ -100,8 +98,7 @@ bool TSpinEditor::wantsKey(const QKeyEvent* event) const {
 }
 
 void TSpinEditor::keyPressEvent(QKeyEvent* event) {
-    const bool plain =
-        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (plain && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
         step(event->key() == Qt::Key_Up ? +1 : -1);
         event->accept();
