@@ -85,7 +85,9 @@ void TPickEditor::closeList() {
         m_popup->hide();
 }
 
-bool TPickEditor::isListOpen() const { return m_popup->isVisible(); }
+bool TPickEditor::isListOpen() const {
+    return m_popup->isVisible();
+}
 
 void TPickEditor::choose(int item) {
     if (item < 0 || item >= m_list->count())
@@ -225,7 +227,8 @@ void TPickEditor::hideEvent(QHideEvent* event) {
 }
 
 bool TPickEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_popup && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+    if (watched == m_popup &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         // The open list has the keyboard; the editor (and the grid's handling
         // of Tab and the like around it) takes every key.
         auto* key = static_cast<QKeyEvent*>(event);
