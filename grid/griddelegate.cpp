@@ -1,6 +1,7 @@
 // The grid's delegate.
 #include "grid/griddelegate.h"
 
+#include "grid/cellcolours.h"
 #include "grid/celleditor.h"
 #include "grid/gridcolumn.h"
 #include "grid/gridmodel.h"
@@ -29,13 +30,17 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             ? column->color()
                             : option.palette.color(QPalette::Base);
     QColor foreground = option.palette.color(QPalette::Text);
-    if (focusedRow) {
-        if (active) {
-            background = option.palette.color(QPalette::Active, QPalette::Highlight);
-            foreground = option.palette.color(QPalette::Active, QPalette::HighlightedText);
-        } else {
+    const bool highlighted = focusedRow && active;
+    if (highlighted) {
+        background = option.palette.color(QPalette::Active, QPalette::Highlight);
+        foreground = option.palette.color(QPalette::Active, QPalette::HighlightedText);
+    } else {
+        if (focusedRow)
             background = TPlanGrid::hideSelectionColor();
-        }
+        if (option.state & QStyle::State_MouseOver)
+            background = hoverTint(background);
+        // The grid's own light colours keep a dark text under a dark scheme.
+        foreground = legibleTextOn(background, foreground);
     }
     painter->save();
     painter->fillRect(cell, background);

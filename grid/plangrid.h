@@ -107,6 +107,8 @@ private:
     void editorOpened(TCellEditor* editor);
     void editorTextChangedByUser(TCellEditor* editor);
     void updateRow(int row);
+    // Header sections in the scheme's button colour, tinted under the mouse.
+    void styleHeader();
     QModelIndex indexFor(int row, int cellIndex) const;
     void focusIndex(int row);
 

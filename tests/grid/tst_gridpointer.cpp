@@ -26,6 +26,7 @@ private slots:
 
     void clickElsewhereClosesTheListWithoutPicking();
     void arrowOpensAndClosesTheList();
+    void hoverTintsTheCellAndTheHeaderSection();
 
 private:
     QPoint cellCentre(int row, int cell) const;
@@ -112,6 +113,35 @@ void TestGridPointer::arrowOpensAndClosesTheList() {
     QTRY_VERIFY(pick->isListOpen());
     QVERIFY(m_g->changes.isEmpty());
     QCOMPARE(m_g->grid->editorWidget(), pick);
+}
+
+void TestGridPointer::hoverTintsTheCellAndTheHeaderSection() {
+    TPlanGrid* grid = m_g->grid;
+    QHeaderView* header = grid->horizontalHeader();
+    const QPoint away = m_g->window->mapToGlobal(QPoint(5, m_g->window->height() - 5));
+    const QRect cell = grid->visualRect(m_g->index(1, 4)); // not in the marked row
+    const QPoint section(header->sectionViewportPosition(4) + 1, 2);
+    const auto cellColour = [&] {
+        return grid->viewport()->grab().toImage().pixelColor(cell.topLeft() + QPoint(1, 1));
+    };
+    const auto sectionColour = [&] {
+        return header->viewport()->grab().toImage().pixelColor(section);
+    };
+    QVERIFY(pointerTo(away));
+    const QColor cellBefore = cellColour(), sectionBefore = sectionColour();
+
+    QVERIFY(pointerTo(grid->viewport()->mapToGlobal(cell.center())));
+    QTRY_VERIFY(cellColour() != cellBefore);
+    QVERIFY(cellColour().lightness() > 200); // a subtle tint, no strong colour
+    QCOMPARE(sectionColour(), sectionBefore);
+
+    QVERIFY(pointerTo(header->viewport()->mapToGlobal(
+        QPoint(section.x() + header->sectionSize(4) / 2, header->height() / 2))));
+    QTRY_VERIFY(sectionColour() != sectionBefore);
+    QTRY_COMPARE(cellColour(), cellBefore);
+
+    QVERIFY(pointerTo(away));
+    QTRY_COMPARE(sectionColour(), sectionBefore);
 }
 
 QTEST_MAIN(TestGridPointer)

@@ -1,6 +1,7 @@
 // The planner grid driven like a user drives it: real key and mouse events
 // into the grid and its editors, the change notifications they raise, and the
 // operations the planner calls.
+#include "grid/cellcolours.h"
 #include "grid/gridmodel.h"
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
@@ -16,6 +17,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -92,6 +94,7 @@ private slots:
     // The look.
     void paintsGridLinesBackgroundsAndTheUnfocusedRow();
     void hugeCellsPaintAndEditByTheirStart();
+    void darkSchemeKeepsTextLegibleOnTheGridsColours();
 
 private:
     std::unique_ptr<test::FakePlatform> m_platform;
@@ -942,6 +945,49 @@ void TestPlanGrid::hugeCellsPaintAndEditByTheirStart() {
     QCOMPARE(grid.currentIndex(), m_g->index(0, 1)); // committed and moved on
     QCOMPARE(row->textView(0).size(), huge.size());
     QVERIFY(m_g->changes.isEmpty());
+}
+
+// Under a dark scheme the grid's own light colours must not take the scheme's
+// white text: every cell's text keeps a contrast of 4.5 to its background.
+void TestPlanGrid::darkSchemeKeepsTextLegibleOnTheGridsColours() {
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Button})
+        dark.setColor(role, QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    for (auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    QApplication::setPalette(dark);
+    m_g = std::make_unique<PlannerGrid>(); // widgets take the palette they are made with
+    QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
+
+    TPlanGrid& grid = *m_g->grid;
+    m_g->addDefaultRow();
+    m_g->addDefaultRow();
+    grid.FocusRow(grid.RowAt(1));
+    auto* other = new QLineEdit(m_g->window.get());
+    other->setGeometry(10, 395, 100, 20);
+    other->show();
+    other->setFocus();
+    QTRY_VERIFY(!grid.hasFocusWithin());
+    const QImage image = grid.viewport()->grab().toImage();
+    // Frame size, the computed cells, the unfocused marked row, a plain cell.
+    const QList<std::pair<int, int>> cells{{0, 2}, {0, 6}, {0, 7}, {1, 0}, {1, 6}, {0, 4}};
+    for (const auto& [row, cell] : cells) {
+        const QRect r = grid.visualRect(m_g->index(row, cell));
+        const QColor background = image.pixelColor(r.left() + 1, r.top() + 1);
+        double best = 1;
+        for (int y = r.top() + 1; y < r.bottom() - 2; ++y)
+            for (int x = r.left() + 3; x < r.right() - 2; ++x)
+                best = std::max(best, contrastRatio(image.pixelColor(x, y), background));
+        QVERIFY2(best >= 4.5,
+                 qPrintable(QStringLiteral("row %1 cell %2: %3").arg(row).arg(cell).arg(best)));
+    }
+    QCOMPARE(image.pixelColor(grid.visualRect(m_g->index(0, 6)).topLeft() + QPoint(1, 1)),
+             QColor(224, 238, 254)); // the designed background stays
 }
 
 QTEST_MAIN(TestPlanGrid)
