@@ -1,3 +1,4 @@
+// Contrast, legible text and the hover tint of the grid's cells.
 #include "grid/cellcolours.h"
 
 #include "grid/plangrid.h"

@@ -1,3 +1,4 @@
+// The grid's header with hot-tracking of its sections.
 #include "grid/gridheader.h"
 
 #include <QHoverEvent>

@@ -1,3 +1,4 @@
+// The pick editor's drop-down window and its closing on outside presses.
 #include "grid/pickpopup.h"
 
 #include <QListWidget>

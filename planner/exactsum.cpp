@@ -1,3 +1,4 @@
+// Exact summation with a single rounding at the end.
 #include "planner/exactsum.h"
 
 #include <cmath>
