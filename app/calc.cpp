@@ -2,6 +2,7 @@
 
 #include "app/errorbox.h"
 #include "app/windowfont.h"
+#include "grid/plangrid.h"
 #include "lens/lenspage.h"
 #include "partners/aboutpage.h"
 #include "partners/programicon.h"
@@ -55,6 +56,8 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
 
     wireEvents();
     MyFormCreate();
+    // First in the tab order, the grid has the keyboard when the window first shows.
+    planGrid->setFocus(Qt::OtherFocusReason);
 }
 
 TCalc::~TCalc() = default;

@@ -20,8 +20,22 @@ void TCellEditor::load(const QString& cellText) {
     m_openingText = m_lastText = text();
     m_loaded = true;
     m_userModified = false;
-    selectAll();
+    selectAllShowingStart();
     afterLoad();
+}
+
+void TCellEditor::selectAllShowingStart() {
+    // The caret at the start, so a text wider than the cell shows its beginning.
+    setSelection(int(text().size()), -int(text().size()));
+}
+
+void TCellEditor::showEvent(QShowEvent* event) {
+    QLineEdit::showEvent(event);
+    // The view selects an opened editor's text with the caret at the end;
+    // take it back to the start.
+    if (!m_shown && m_loaded && hasSelectedText() && selectedText() == text())
+        selectAllShowingStart();
+    m_shown = true;
 }
 
 void TCellEditor::escape() {

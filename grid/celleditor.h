@@ -24,6 +24,9 @@ public:
 
     // The text the cell receives when the editor commits.
     virtual QString result() const { return text(); }
+    // Whether the editor opens with the cell's text in another form (so that
+    // committing it unchanged still rewrites the cell).
+    virtual bool rewritesCellText() const { return false; }
     // The check when the user leaves with Tab, Enter, Page Up or Page Down.
     virtual void finishEditing() {}
     // Escape: puts back the opening text when the user changed it (one
@@ -39,11 +42,15 @@ public:
     void markClosed() { m_closed = true; }
     bool isOpen() const { return m_loaded && !m_closed; }
 
+    // Selects the whole text with the caret at its start.
+    void selectAllShowingStart();
+
 signals:
     // Each change of the text, made by the user, while the editor is open.
     void userChanged(vantrel::TCellEditor* editor);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     // The text the editor shows for a cell's text.
     virtual QString openingTextFor(const QString& cellText) const { return cellText; }
     virtual void afterLoad() {}
@@ -59,6 +66,7 @@ private:
     bool m_userModified = false;
     bool m_abandoned = false;
     bool m_closed = false;
+    bool m_shown = false;
 };
 
 } // namespace vantrel

@@ -8,6 +8,19 @@ QString cellTextToString(const QByteArray& text) { return QString::fromUtf8(text
 
 QByteArray stringToCellText(const QString& text) { return text.toUtf8(); }
 
+QString cellTextStart(QByteArrayView text, qsizetype maxBytes, bool* cut) {
+    const bool longer = text.size() > maxBytes;
+    if (cut)
+        *cut = longer;
+    if (!longer)
+        return QString::fromUtf8(text);
+    qsizetype end = maxBytes;
+    // Back up over continuation bytes so no character is split.
+    for (int back = 0; back < 3 && end > 0 && (uchar(text[end]) & 0xC0) == 0x80; ++back)
+        --end;
+    return QString::fromUtf8(text.first(end));
+}
+
 QByteArray valueToCellText(const QVariant& value, QChar decimalSeparator) {
     switch (value.typeId()) {
     case QMetaType::UnknownType: return {};

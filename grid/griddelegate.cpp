@@ -1,6 +1,7 @@
 // The grid's delegate.
 #include "grid/griddelegate.h"
 
+#include "grid/cellcolours.h"
 #include "grid/celleditor.h"
 #include "grid/gridcolumn.h"
 #include "grid/gridmodel.h"
@@ -29,22 +30,29 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             ? column->color()
                             : option.palette.color(QPalette::Base);
     QColor foreground = option.palette.color(QPalette::Text);
-    if (focusedRow) {
-        if (active) {
-            background = option.palette.color(QPalette::Active, QPalette::Highlight);
-            foreground = option.palette.color(QPalette::Active, QPalette::HighlightedText);
-        } else {
+    const bool highlighted = focusedRow && active;
+    if (highlighted) {
+        background = option.palette.color(QPalette::Active, QPalette::Highlight);
+        foreground = option.palette.color(QPalette::Active, QPalette::HighlightedText);
+    } else {
+        if (focusedRow)
             background = TPlanGrid::hideSelectionColor();
-        }
+        if (option.state & QStyle::State_MouseOver)
+            background = hoverTint(background);
+        // The grid's own light colours keep a dark text under a dark scheme.
+        foreground = legibleTextOn(background, foreground);
     }
     painter->save();
     painter->fillRect(cell, background);
     painter->setPen(foreground);
     painter->setFont(option.font);
     painter->setClipRect(cell);
-    const QString text = index.data(Qt::DisplayRole).toString();
-    painter->drawText(cell.adjusted(3, 0, -2, 0),
-                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    // The model gives a bounded start of the text; only what fits is laid out.
+    const QRect textRect = cell.adjusted(3, 0, -2, 0);
+    const QString text =
+        painter->fontMetrics().elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight,
+                                          textRect.width(), Qt::TextSingleLine);
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     painter->setClipping(false);
     if (focusedRow && active && current == index) {
         painter->setPen(QPen(foreground, 1, Qt::DotLine));
@@ -92,9 +100,13 @@ void TGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     auto* cellEditor = qobject_cast<TCellEditor*>(editor);
     if (!cellEditor || !cellEditor->isOpen() || cellEditor->isAbandoned())
         return;
-    const QString result = cellEditor->result();
+    // An untouched editor that shows the cell's own text leaves the cell as it
+    // is: it may hold only the start of a long text.
+    if (!cellEditor->isUserModified() && !cellEditor->rewritesCellText())
+        return;
     // Unchanged display text keeps the cell's bytes exactly as they are.
-    if (result != index.data(Qt::EditRole).toString())
+    const QString result = cellEditor->result();
+    if (!m_grid->gridModel()->cellTextIs(index, result))
         model->setData(index, result, Qt::EditRole);
 }
 

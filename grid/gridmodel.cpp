@@ -119,15 +119,29 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const {
         return {};
     const TGridRow* row = m_rows[std::size_t(index.row())].get();
     switch (role) {
-    case Qt::DisplayRole:
+    case Qt::DisplayRole: {
+        bool cut = false;
+        const QString start = cellTextStart(row->textView(index.column()), kShownBytes, &cut);
+        return cut ? start + QChar(0x2026) : start; // an ellipsis for the rest
+    }
     case Qt::EditRole:
-        return cellTextToString(row->textView(index.column()).toByteArray());
+        return cellTextStart(row->textView(index.column()), kEditorBytes);
     case Qt::BackgroundRole: {
         const QColor color = m_columns[std::size_t(index.column())]->color();
         return color.isValid() ? QVariant(QBrush(color)) : QVariant();
     }
     default: return {};
     }
+}
+
+bool TGridModel::cellTextIs(const QModelIndex& index, const QString& text) const {
+    if (!isCell(index))
+        return false;
+    const QByteArrayView bytes = m_rows[std::size_t(index.row())]->textView(index.column());
+    // Each UTF-16 unit comes from one to four bytes.
+    if (text.size() > bytes.size() || text.size() * 4 < bytes.size())
+        return false;
+    return QString::fromUtf8(bytes) == text;
 }
 
 bool TGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -44,6 +44,14 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // What a cell shows and what an editor opens with are its text's start
+    // only: more than any column can show, more than an editor holds.
+    static constexpr qsizetype kShownBytes = 4096;
+    static constexpr qsizetype kEditorBytes = 3 * 32767;
+    // Whether the cell's whole text is this text, without converting a text
+    // that cannot be it.
+    bool cellTextIs(const QModelIndex& index, const QString& text) const;
+
 private:
     bool isCell(const QModelIndex& index) const;
 

@@ -2,6 +2,7 @@
 #include "grid/pickeditor.h"
 
 #include "grid/gridcolumn.h"
+#include "grid/pickpopup.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -32,16 +33,6 @@ bool isListToggle(const QKeyEvent* event) {
 TPickEditor::TPickEditor(TGridPickColumn* column, QWidget* parent)
     : TCellEditor(column, parent), m_pick(column) {
     setReadOnly(column->DropDownListStyle);
-    m_list = new QListWidget(this);
-    m_list->setWindowFlags(Qt::Popup);
-    m_list->setFocusPolicy(Qt::NoFocus);
-    m_list->setUniformItemSizes(true);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->addItems(column->Items);
-    m_list->installEventFilter(this);
-    connect(m_list, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { choose(m_list->row(item)); });
-
     m_button = new QToolButton(this);
     m_button->setArrowType(Qt::DownArrow);
     m_button->setAutoRaise(true);
@@ -53,6 +44,11 @@ TPickEditor::TPickEditor(TGridPickColumn* column, QWidget* parent)
         else
             openList();
     });
+
+    m_popup = new TPickPopup(column->Items, m_button);
+    m_list = m_popup->list();
+    m_popup->installEventFilter(this);
+    connect(m_popup, &TPickPopup::itemClicked, this, &TPickEditor::choose);
 }
 
 int TPickEditor::visibleRows() const {
@@ -77,19 +73,21 @@ void TPickEditor::openList() {
         if (at.y() + size.height() > area.bottom() && mapToGlobal(QPoint(0, 0)).y() - size.height() >= area.top())
             at.setY(mapToGlobal(QPoint(0, 0)).y() - size.height());
     }
-    m_list->setGeometry(QRect(at, size));
-    m_list->show();
+    m_popup->setGeometry(QRect(at, size));
+    m_popup->show();
     if (m_list->currentItem())
         m_list->scrollToItem(m_list->currentItem());
 }
 
 void TPickEditor::closeList() {
     m_typed.clear();
-    if (m_list->isVisible())
-        m_list->hide();
+    if (m_popup->isVisible())
+        m_popup->hide();
 }
 
-bool TPickEditor::isListOpen() const { return m_list->isVisible(); }
+bool TPickEditor::isListOpen() const {
+    return m_popup->isVisible();
+}
 
 void TPickEditor::choose(int item) {
     if (item < 0 || item >= m_list->count())
@@ -99,7 +97,7 @@ void TPickEditor::choose(int item) {
     closeList();
     if (picked != text())
         setText(picked); // the user's choice: the editor reports it
-    selectAll();
+    selectAllShowingStart();
 }
 
 void TPickEditor::highlightText() {
@@ -132,7 +130,7 @@ void TPickEditor::search(const QString& typed) {
     const QString picked = m_list->item(found)->text();
     if (picked != text())
         setText(picked); // chosen by incremental search: the editor reports it
-    selectAll();
+    selectAllShowingStart();
 }
 
 void TPickEditor::moveHighlight(int key) {
@@ -229,7 +227,8 @@ void TPickEditor::hideEvent(QHideEvent* event) {
 }
 
 bool TPickEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_list && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+    if (watched == m_popup &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         // The open list has the keyboard; the editor (and the grid's handling
         // of Tab and the like around it) takes every key.
         auto* key = static_cast<QKeyEvent*>(event);

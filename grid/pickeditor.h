@@ -11,6 +11,7 @@ class QToolButton;
 namespace vantrel {
 
 class TGridPickColumn;
+class TPickPopup;
 
 class TPickEditor : public TCellEditor {
     Q_OBJECT
@@ -20,7 +21,7 @@ public:
     void openList();
     void closeList();
     bool isListOpen() const;
-    // The open list (a popup window); exists while the editor does.
+    // The list of the drop-down window; exists while the editor does.
     QListWidget* list() const { return m_list; }
     // Makes an item the editor's text, as the user's choice.
     void choose(int item);
@@ -40,6 +41,7 @@ private:
     int visibleRows() const;
 
     TGridPickColumn* m_pick;
+    TPickPopup* m_popup;
     QListWidget* m_list;
     QToolButton* m_button;
     QString m_typed; // the characters of the incremental search so far

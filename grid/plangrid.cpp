@@ -2,8 +2,10 @@
 // behaviour around Qt's table view.
 #include "grid/plangrid.h"
 
+#include "grid/cellcolours.h"
 #include "grid/celleditor.h"
 #include "grid/griddelegate.h"
+#include "grid/gridheader.h"
 #include "grid/gridmodel.h"
 #include "grid/pickeditor.h"
 #include "platform/platform.h"
@@ -17,6 +19,7 @@ namespace vantrel {
 
 TPlanGrid::TPlanGrid(QWidget* parent)
     : QTableView(parent), m_model(new TGridModel(this)), m_delegate(new TGridDelegate(this)) {
+    setHorizontalHeader(new TGridHeader(this));
     setModel(m_model);
     setItemDelegate(m_delegate);
     setSelectionMode(NoSelection);
@@ -36,10 +39,9 @@ TPlanGrid::TPlanGrid(QWidget* parent)
     top->setSectionResizeMode(QHeaderView::Interactive);
     top->setStretchLastSection(false);
     top->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    top->setStyleSheet(QStringLiteral(
-        "QHeaderView::section { background-color: palette(button); border: none;"
-        " border-right: 1px solid rgb(180, 208, 243); border-bottom: 1px solid rgb(180, 208, 243);"
-        " padding: 1px 3px; }"));
+    styleHeader();
+    // Hot-tracking: the cell and the header section under the mouse are tinted.
+    viewport()->setAttribute(Qt::WA_Hover);
 
     QHeaderView* side = verticalHeader();
     side->hide();
@@ -295,6 +297,19 @@ void TPlanGrid::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
     if (event->type() == QEvent::ActivationChange)
         viewport()->update();
+    if (event->type() == QEvent::PaletteChange)
+        styleHeader();
+}
+
+void TPlanGrid::styleHeader() {
+    const QColor hover = hoverTint(palette().color(QPalette::Button));
+    const QColor hoverText = legibleTextOn(hover, palette().color(QPalette::ButtonText));
+    horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: palette(button); border: none;"
+                       " border-right: 1px solid rgb(180, 208, 243);"
+                       " border-bottom: 1px solid rgb(180, 208, 243); padding: 1px 3px; }"
+                       " QHeaderView::section:hover { background-color: %1; color: %2; }")
+            .arg(hover.name(), hoverText.name()));
 }
 
 // Update bracket -----------------------------------------------------------

@@ -22,6 +22,10 @@ class TCellEditor;
 // Cells hold 8-bit text; the desktop's 8-bit character set is UTF-8.
 QString cellTextToString(const QByteArray& text);
 QByteArray stringToCellText(const QString& text);
+// The start of a cell's text, at most maxBytes of it, cut between characters;
+// `cut` tells whether anything was left off. Keeps the work on a huge cell
+// independent of its length.
+QString cellTextStart(QByteArrayView text, qsizetype maxBytes, bool* cut = nullptr);
 
 // The text a value becomes in a cell: strings unchanged, integers in decimal,
 // doubles in the 15-digit general format with the given decimal separator.
@@ -103,6 +107,8 @@ private:
     void editorOpened(TCellEditor* editor);
     void editorTextChangedByUser(TCellEditor* editor);
     void updateRow(int row);
+    // Header sections in the scheme's button colour, tinted under the mouse.
+    void styleHeader();
     QModelIndex indexFor(int row, int cellIndex) const;
     void focusIndex(int row);
 

@@ -24,6 +24,7 @@ public:
     void step(int direction);
 
     QString result() const override;
+    bool rewritesCellText() const override { return true; }
     void finishEditing() override;
     bool wantsKey(const QKeyEvent* event) const override;
 

@@ -3,6 +3,7 @@
 #include "core/currency.h"
 #include "core/numbers.h"
 #include "grid/plangrid.h"
+#include "planner/exactsum.h"
 
 #include <cmath>
 
@@ -32,13 +33,16 @@ std::optional<double> diskSpaceGB(double frameSizeKB, double fps, double days, d
 
 Totals computeTotals(const TGridRowList& rows, QChar decimalSeparator) {
     Totals totals;
+    ExactSum bandwidth, diskSpace;
     for (const auto& row : rows) {
         // Read in place: this runs over every row at each keystroke.
         const auto text = [&](int cell) { return row->textView(cell); };
-        totals.bandwidth += readDecimal(text(kBandwidth), decimalSeparator).value_or(0);
-        totals.diskSpace += readDecimal(text(kDiskSpace), decimalSeparator).value_or(0);
+        bandwidth.add(readDecimal(text(kBandwidth), decimalSeparator).value_or(0));
+        diskSpace.add(readDecimal(text(kDiskSpace), decimalSeparator).value_or(0));
         totals.fps += qint64(readInt32Or(text(kFps), 0)) * readInt32Or(text(kCameras), 0);
     }
+    totals.bandwidth = bandwidth.value();
+    totals.diskSpace = diskSpace.value();
     return totals;
 }
 

@@ -1,6 +1,7 @@
 // The planner grid driven like a user drives it: real key and mouse events
 // into the grid and its editors, the change notifications they raise, and the
 // operations the planner calls.
+#include "grid/cellcolours.h"
 #include "grid/gridmodel.h"
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
@@ -13,9 +14,11 @@
 
 #include <QAbstractItemModelTester>
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -81,6 +84,7 @@ private slots:
     void pickClickOnAnItemChoosesIt();
     void pickShowsATextOutsideItemsAsItIs();
     void pickArrowKeysWithTheListClosedMoveRows();
+    void pickEditorShowsTheStartOfItsText();
 
     // Navigation and columns.
     void tabGoesThroughCellsAndWrapsToTheNextRow();
@@ -91,6 +95,8 @@ private slots:
 
     // The look.
     void paintsGridLinesBackgroundsAndTheUnfocusedRow();
+    void hugeCellsPaintAndEditByTheirStart();
+    void darkSchemeKeepsTextLegibleOnTheGridsColours();
 
 private:
     std::unique_ptr<test::FakePlatform> m_platform;
@@ -752,6 +758,23 @@ void TestPlanGrid::pickArrowKeysWithTheListClosedMoveRows() {
     QVERIFY(m_g->changes.isEmpty());
 }
 
+void TestPlanGrid::pickEditorShowsTheStartOfItsText() {
+    TPlanGrid& grid = *m_g->grid;
+    TGridRow* row = m_g->addDefaultRow();
+    grid.SetCellValue(row, 0, "1600x1200 (UXGA)"); // wider than its cell
+    auto* pick = qobject_cast<TPickEditor*>(m_g->openEditor(0, 0));
+    QVERIFY(pick);
+    const auto caretX = [&] {
+        return pick->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
+    QVERIFY(pick->fontMetrics().horizontalAdvance(pick->text()) > pick->width() - 16);
+    QVERIFY(caretX() < 8);
+    QCOMPARE(pick->selectedText(), pick->text());
+    QTest::keyClick(pick, '2'); // picked by the search: still its start
+    QCOMPARE(grid.EditorText(), QStringLiteral("2048x1536 (QXGA)"));
+    QVERIFY(caretX() < 8);
+}
+
 // Navigation and columns --------------------------------------------------------
 
 void TestPlanGrid::tabGoesThroughCellsAndWrapsToTheNextRow() {
@@ -898,6 +921,75 @@ void TestPlanGrid::paintsGridLinesBackgroundsAndTheUnfocusedRow() {
              grid.palette().color(QPalette::Active, QPalette::Highlight));
     QVERIFY(!grid.horizontalHeader()->sectionsClickable());
     QVERIFY(!grid.verticalHeader()->isVisible());
+}
+
+// A loaded cell may hold megabytes: painting, size hints and an editor work on
+// its start only, and an editor left untouched leaves the text whole.
+void TestPlanGrid::hugeCellsPaintAndEditByTheirStart() {
+    TPlanGrid& grid = *m_g->grid;
+    TGridRow* row = m_g->addDefaultRow();
+    const QByteArray huge(10'000'000, 'W');
+    for (int cell : {0, 6})
+        grid.SetCellValue(row, cell, huge);
+    QElapsedTimer timer;
+    timer.start();
+    const QImage image = grid.viewport()->grab().toImage();
+    grid.resizeColumnToContents(6); // the size hint path
+    QVERIFY2(timer.elapsed() < 150, qPrintable(QString::number(timer.elapsed())));
+    const QString shown = m_g->index(0, 6).data().toString();
+    QVERIFY(shown.size() <= TGridModel::kShownBytes + 1);
+    QVERIFY(shown.startsWith(QStringLiteral("WWW")));
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+
+    QWidget* editor = m_g->openEditor(0, 0);
+    QVERIFY(lineEdit(editor)->text().startsWith(QStringLiteral("WWW")));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QCOMPARE(grid.currentIndex(), m_g->index(0, 1)); // committed and moved on
+    QCOMPARE(row->textView(0).size(), huge.size());
+    QVERIFY(m_g->changes.isEmpty());
+}
+
+// Under a dark scheme the grid's own light colours must not take the scheme's
+// white text: every cell's text keeps a contrast of 4.5 to its background.
+void TestPlanGrid::darkSchemeKeepsTextLegibleOnTheGridsColours() {
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Button})
+        dark.setColor(role, QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    for (auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    QApplication::setPalette(dark);
+    m_g = std::make_unique<PlannerGrid>(); // widgets take the palette they are made with
+    QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
+
+    TPlanGrid& grid = *m_g->grid;
+    m_g->addDefaultRow();
+    m_g->addDefaultRow();
+    grid.FocusRow(grid.RowAt(1));
+    auto* other = new QLineEdit(m_g->window.get());
+    other->setGeometry(10, 395, 100, 20);
+    other->show();
+    other->setFocus();
+    QTRY_VERIFY(!grid.hasFocusWithin());
+    const QImage image = grid.viewport()->grab().toImage();
+    // Frame size, the computed cells, the unfocused marked row, a plain cell.
+    const QList<std::pair<int, int>> cells{{0, 2}, {0, 6}, {0, 7}, {1, 0}, {1, 6}, {0, 4}};
+    for (const auto& [row, cell] : cells) {
+        const QRect r = grid.visualRect(m_g->index(row, cell));
+        const QColor background = image.pixelColor(r.left() + 1, r.top() + 1);
+        double best = 1;
+        for (int y = r.top() + 1; y < r.bottom() - 2; ++y)
+            for (int x = r.left() + 3; x < r.right() - 2; ++x)
+                best = std::max(best, contrastRatio(image.pixelColor(x, y), background));
+        QVERIFY2(best >= 4.5,
+                 qPrintable(QStringLiteral("row %1 cell %2: %3").arg(row).arg(cell).arg(best)));
+    }
+    QCOMPARE(image.pixelColor(grid.visualRect(m_g->index(0, 6)).topLeft() + QPoint(1, 1)),
+             QColor(224, 238, 254)); // the designed background stays
 }
 
 QTEST_MAIN(TestPlanGrid)

@@ -1,9 +1,12 @@
 // Row arithmetic, totals and the catalogue tables, without a window.
+#include "core/numbers.h"
 #include "grid/gridrow.h"
 #include "planner/catalogue.h"
+#include "planner/exactsum.h"
 #include "planner/rowmath.h"
 
 #include <QTest>
+#include <cmath>
 
 using namespace vantrel;
 
@@ -101,6 +104,84 @@ private slots:
         QCOMPARE(t.fps, qint64(10 + 60));
         QCOMPARE(t.bandwidth, 3.68 + 5.76);
         QCOMPARE(t.diskSpace, 37.90283203125 + 415.283203125);
+    }
+
+    // Each mix: rows of (bandwidth, disk space) texts repeated a number of
+    // times. Sums that were exact already keep their texts byte for byte.
+    void totalTextsCarryNoRoundingNoise_data() {
+        QTest::addColumn<QList<QByteArrayList>>("mix"); // {bandwidth, disk, repeat}
+        QTest::addColumn<QString>("bandwidth");
+        QTest::addColumn<QString>("disk");
+        using M = QList<QByteArrayList>;
+        QTest::newRow("no rows") << M{} << "0"
+                                 << "0";
+        QTest::newRow("one default row") << M{{"3.68", "37.90283203125", "1"}} << "3.68"
+                                         << "37.90283203125";
+        QTest::newRow("24 default rows") << M{{"3.68", "37.90283203125", "24"}} << "88.32"
+                                         << "909.66796875";
+        QTest::newRow("100 default rows") << M{{"3.68", "37.90283203125", "100"}} << "368"
+                                          << "3790.283203125";
+        QTest::newRow("examples mixed") << M{{"737.36", "7594.57397460938", "3"},
+                                             {"5.76", "415.283203125", "2"},
+                                             {"0", "0", "4"}}
+                                        << "2223.6"
+                                        << "23614.2883300781";
+        QTest::newRow("non-numbers count 0")
+            << M{{"", "abc", "2"}, {"?", "", "1"}, {"4", "8.5", "2"}} << "8"
+            << "17";
+        QTest::newRow("opposites cancel")
+            << M{{"-3.68", "-37.90283203125", "5"}, {"3.68", "37.90283203125", "5"}} << "0"
+            << "0";
+        QTest::newRow("halves and integers") << M{{"0.5", "1024", "7"}, {"2", "0.25", "3"}} << "9.5"
+                                             << "7168.75";
+        QTest::newRow("large magnitudes")
+            << M{{"1E20", "123456789012345", "1"}, {"1", "1", "1"}} << "1E20"
+            << "123456789012346";
+        QTest::newRow("tiny values") << M{{"0.00001", "0.000001", "3"}} << "0.00003"
+                                     << "3E-6";
+        QTest::newRow("beyond doubles") << M{{"1E308", "-1E308", "2"}} << "INF"
+                                        << "-INF";
+        QTest::newRow("cancellation")
+            << M{{"1E16", "0.1", "1"}, {"1", "0.2", "1"}, {"-1E16", "0.3", "1"}} << "1"
+            << "0.6";
+    }
+    void totalTextsCarryNoRoundingNoise() {
+        QFETCH(QList<QByteArrayList>, mix);
+        QFETCH(QString, bandwidth);
+        QFETCH(QString, disk);
+        TGridRowList rows;
+        for (const QByteArrayList& m : mix)
+            for (int i = 0; i < m[2].toInt(); ++i)
+                rows.push_back(rowOf({"", "", "", "", "", "", m[0], m[1]}));
+        const Totals t = computeTotals(rows, u'.');
+        QCOMPARE(formatGeneral(t.bandwidth, u'.'), bandwidth);
+        QCOMPARE(formatGeneral(t.diskSpace, u'.'), disk);
+    }
+
+    // Sums that a running or compensated sum gets wrong in the last place.
+    void exactSumRoundsOnce_data() {
+        QTest::addColumn<QList<double>>("addends");
+        QTest::addColumn<double>("sum");
+        const double p53 = std::ldexp(1.0, 53);
+        QTest::newRow("small after large") << QList<double>{1, 1e-16, 1e-16} << 1.0000000000000002;
+        QTest::newRow("cancelling giants")
+            << QList<double>{1e100, 1, -1e100, 1e-100, 1e50, -1, -1e50} << 1e-100;
+        QTest::newRow("tie broken below, down")
+            << QList<double>{p53, -0.5, -std::ldexp(1.0, -54)} << p53 - 1;
+        QTest::newRow("tie broken below, up")
+            << QList<double>{p53, 1, std::ldexp(1.0, -100)} << p53 + 2;
+        QTest::newRow("tie broken below, even up")
+            << QList<double>{p53 + 10, 1, std::ldexp(1.0, -100)} << p53 + 12;
+        QTest::newRow("nothing") << QList<double>{} << 0.0;
+    }
+    void exactSumRoundsOnce() {
+        QFETCH(QList<double>, addends);
+        QFETCH(double, sum);
+        ExactSum s;
+        for (double a : addends)
+            s.add(a);
+        QCOMPARE(QString::number(s.value(), 'g', 17),
+                 QString::number(sum, 'g', 17)); // exact, not fuzzy
     }
 
     void totalsUseTheLocaleSeparator() {

@@ -1,0 +1,148 @@
+// The grid under a real pointer. These tests need a real X server with a
+// window manager: a popup's pointer grab and hover tracking happen only in the
+// window system's own event delivery, which synthetic Qt events bypass.
+#include "grid/pickeditor.h"
+#include "grid/plangrid.h"
+#include "tests/grid/plannergrid.h"
+#include "tests/grid/realpointer.h"
+#include "tests/support/fakeplatform.h"
+
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace vantrel;
+using vantrel::test::clickAt;
+using vantrel::test::PlannerGrid;
+using vantrel::test::pointerTo;
+
+class TestGridPointer : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void clickElsewhereClosesTheListWithoutPicking();
+    void arrowOpensAndClosesTheList();
+    void hoverTintsTheCellAndTheHeaderSection();
+
+private:
+    QPoint cellCentre(int row, int cell) const;
+    TPickEditor* openPickEditor(int cell);
+    QToolButton* arrowOf(TPickEditor* pick) const;
+
+    std::unique_ptr<test::FakePlatform> m_platform;
+    std::unique_ptr<PlannerGrid> m_g;
+};
+
+void TestGridPointer::init() {
+    m_platform = std::make_unique<test::FakePlatform>();
+    m_g = std::make_unique<PlannerGrid>();
+    QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
+    m_g->addDefaultRow();
+    m_g->addDefaultRow();
+}
+
+void TestGridPointer::cleanup() {
+    m_g.reset();
+    m_platform.reset();
+}
+
+QPoint TestGridPointer::cellCentre(int row, int cell) const {
+    const TPlanGrid* grid = m_g->grid;
+    return grid->viewport()->mapToGlobal(grid->visualRect(m_g->index(row, cell)).center());
+}
+
+TPickEditor* TestGridPointer::openPickEditor(int cell) {
+    auto* pick = qobject_cast<TPickEditor*>(m_g->openEditor(0, cell));
+    return pick;
+}
+
+QToolButton* TestGridPointer::arrowOf(TPickEditor* pick) const {
+    return pick->findChild<QToolButton*>();
+}
+
+void TestGridPointer::clickElsewhereClosesTheListWithoutPicking() {
+    auto* other = new QPushButton("Other", m_g->window.get());
+    other->setGeometry(10, 395, 100, 20);
+    other->show();
+    const struct {
+        const char* what;
+        std::function<QPoint()> where;
+    } places[] = {
+        {"another cell", [&] { return cellCentre(1, 4); }},
+        {"the same cell's text", [&] { return cellCentre(0, 1) - QPoint(20, 0); }},
+        {"a button", [&] { return other->mapToGlobal(other->rect().center()); }},
+        {"an empty part of the grid",
+         [&] {
+             return m_g->grid->viewport()->mapToGlobal(
+                 QPoint(20, m_g->grid->viewport()->height() - 10));
+         }},
+    };
+    for (const auto& place : places) {
+        TPickEditor* pick = openPickEditor(1);
+        QVERIFY2(pick, place.what);
+        QTest::keyClick(pick, Qt::Key_F4);
+        QVERIFY(QTest::qWaitForWindowExposed(pick->list()->window()));
+        QVERIFY2(clickAt(place.where()), place.what);
+        QTRY_VERIFY2(!pick->isListOpen(), place.what);
+        QVERIFY2(m_g->changes.isEmpty(), place.what);
+        QCOMPARE(m_g->grid->GetCellText(m_g->grid->RowAt(0), 1),
+                 QStringLiteral("MJPG-Medium (20)"));
+        // The window answers the next click at once.
+        QVERIFY(clickAt(cellCentre(1, 4)));
+        QTRY_COMPARE(m_g->grid->currentIndex(), m_g->index(1, 4));
+        QVERIFY2(m_g->grid->editorWidget(), place.what);
+    }
+}
+
+void TestGridPointer::arrowOpensAndClosesTheList() {
+    TPickEditor* pick = openPickEditor(0);
+    QVERIFY(pick);
+    QToolButton* arrow = arrowOf(pick);
+    QVERIFY(arrow);
+    const QPoint at = arrow->mapToGlobal(arrow->rect().center());
+    QVERIFY(clickAt(at));
+    QTRY_VERIFY(pick->isListOpen());
+    QVERIFY(QTest::qWaitForWindowExposed(pick->list()->window()));
+    QVERIFY(clickAt(at));
+    QVERIFY(!pick->isListOpen()); // closed by the press, not opened again by the release
+    QVERIFY(clickAt(at));
+    QTRY_VERIFY(pick->isListOpen());
+    QVERIFY(m_g->changes.isEmpty());
+    QCOMPARE(m_g->grid->editorWidget(), pick);
+}
+
+void TestGridPointer::hoverTintsTheCellAndTheHeaderSection() {
+    TPlanGrid* grid = m_g->grid;
+    QHeaderView* header = grid->horizontalHeader();
+    const QPoint away = m_g->window->mapToGlobal(QPoint(5, m_g->window->height() - 5));
+    const QRect cell = grid->visualRect(m_g->index(1, 4)); // not in the marked row
+    const QPoint section(header->sectionViewportPosition(4) + 1, 2);
+    const auto cellColour = [&] {
+        return grid->viewport()->grab().toImage().pixelColor(cell.topLeft() + QPoint(1, 1));
+    };
+    const auto sectionColour = [&] {
+        return header->viewport()->grab().toImage().pixelColor(section);
+    };
+    QVERIFY(pointerTo(away));
+    const QColor cellBefore = cellColour(), sectionBefore = sectionColour();
+
+    QVERIFY(pointerTo(grid->viewport()->mapToGlobal(cell.center())));
+    QTRY_VERIFY(cellColour() != cellBefore);
+    QVERIFY(cellColour().lightness() > 200); // a subtle tint, no strong colour
+    QCOMPARE(sectionColour(), sectionBefore);
+
+    QVERIFY(pointerTo(header->viewport()->mapToGlobal(
+        QPoint(section.x() + header->sectionSize(4) / 2, header->height() / 2))));
+    QTRY_VERIFY(sectionColour() != sectionBefore);
+    QTRY_COMPARE(cellColour(), cellBefore);
+
+    QVERIFY(pointerTo(away));
+    QTRY_COMPARE(sectionColour(), sectionBefore);
+}
+
+QTEST_MAIN(TestGridPointer)
+#include "tst_gridpointer.moc"
