@@ -2,6 +2,7 @@
 #include "grid/griddelegate.h"
 
 #include "grid/cellcolours.h"
+#include "platform/legibility.h"
 #include "grid/celleditor.h"
 #include "grid/gridcolumn.h"
 #include "grid/gridmodel.h"
@@ -40,7 +41,7 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         if (option.state & QStyle::State_MouseOver)
             background = hoverTint(background);
         // The grid's own light colours keep a dark text under a dark scheme.
-        foreground = legibleTextOn(background, foreground);
+        foreground = legibleText(foreground, background);
     }
     painter->save();
     painter->fillRect(cell, background);

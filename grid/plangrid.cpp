@@ -3,6 +3,7 @@
 #include "grid/plangrid.h"
 
 #include "grid/cellcolours.h"
+#include "platform/legibility.h"
 #include "grid/celleditor.h"
 #include "grid/griddelegate.h"
 #include "grid/gridheader.h"
@@ -303,7 +304,7 @@ void TPlanGrid::changeEvent(QEvent* event) {
 
 void TPlanGrid::styleHeader() {
     const QColor hover = hoverTint(palette().color(QPalette::Button));
-    const QColor hoverText = legibleTextOn(hover, palette().color(QPalette::ButtonText));
+    const QColor hoverText = legibleText(palette().color(QPalette::ButtonText), hover);
     horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: palette(button); border: none;"
                        " border-right: 1px solid rgb(180, 208, 243);"

@@ -55,6 +55,11 @@ double contrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QColor legibleText(const QColor& preferred, const QColor& background) {
+    return contrastRatio(preferred, background) >= kMinimumContrast ? preferred
+                                                                    : extremeOn(background);
+}
+
 QColor legibleOn(const QColor& designed, const QColor& background) {
     if (contrastRatio(designed, background) >= kMinimumContrast)
         return designed;
@@ -96,10 +101,9 @@ void setLegibleText(QWidget* widget, QPalette::ColorRole textRole,
     QPalette palette = widget->palette();
     for (const QPalette::ColorGroup group :
          {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const QColor text = palette.color(group, textRole);
-        const QColor background = palette.color(group, backgroundRole);
-        if (contrastRatio(text, background) < kMinimumContrast)
-            palette.setColor(group, textRole, extremeOn(background));
+        palette.setColor(
+            group, textRole,
+            legibleText(palette.color(group, textRole), palette.color(group, backgroundRole)));
     }
     widget->setPalette(palette);
 }

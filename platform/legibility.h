@@ -18,6 +18,10 @@ inline constexpr double kAdjustedContrast = 5.0;
 // by their relative luminance.
 double contrastRatio(const QColor& a, const QColor& b);
 
+// The preferred text colour where it reads well on the background, otherwise
+// black or white, whichever reads better.
+QColor legibleText(const QColor& preferred, const QColor& background);
+
 // The designed colour where it reads well on the background; otherwise the
 // nearest colour on the way from it to black or white (whichever is farther
 // from the background) that reaches kAdjustedContrast.

@@ -2,6 +2,7 @@
 // into the grid and its editors, the change notifications they raise, and the
 // operations the planner calls.
 #include "grid/cellcolours.h"
+#include "platform/legibility.h"
 #include "grid/gridmodel.h"
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
