@@ -4,7 +4,7 @@
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
 #include "tests/grid/plannergrid.h"
-#include "tests/grid/realpointer.h"
+#include "tests/support/realinput.h"
 #include "tests/support/fakeplatform.h"
 
 #include <QHeaderView>

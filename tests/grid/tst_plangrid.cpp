@@ -2,11 +2,11 @@
 // into the grid and its editors, the change notifications they raise, and the
 // operations the planner calls.
 #include "grid/cellcolours.h"
-#include "platform/legibility.h"
 #include "grid/gridmodel.h"
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
 #include "grid/spineditor.h"
+#include "platform/legibility.h"
 #include "tests/grid/plannergrid.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/localenumber.h"
@@ -100,6 +100,8 @@ private slots:
     void darkSchemeKeepsTextLegibleOnTheGridsColours();
 
 private:
+    QImage twoRowsSecondMarkedWithoutFocus();
+
     std::unique_ptr<test::FakePlatform> m_platform;
     std::unique_ptr<test::ModalWatchdog> m_watchdog;
     std::unique_ptr<PlannerGrid> m_g;
@@ -110,6 +112,22 @@ void TestPlanGrid::init() {
     m_watchdog = std::make_unique<test::ModalWatchdog>();
     m_g = std::make_unique<PlannerGrid>();
     QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
+}
+
+// Two default rows, the second focused, while another field has the keyboard:
+// the grid as it paints its unfocused marking.
+QImage TestPlanGrid::twoRowsSecondMarkedWithoutFocus() {
+    TPlanGrid& grid = *m_g->grid;
+    m_g->addDefaultRow();
+    m_g->addDefaultRow();
+    grid.FocusRow(grid.RowAt(1));
+    auto* other = new QLineEdit(m_g->window.get());
+    other->setGeometry(10, 395, 100, 20);
+    other->show();
+    other->setFocus();
+    if (!QTest::qWaitFor([&] { return !grid.hasFocusWithin(); }))
+        qWarning("the grid kept the keyboard focus");
+    return grid.viewport()->grab().toImage();
 }
 
 void TestPlanGrid::cleanup() {
@@ -885,15 +903,7 @@ void TestPlanGrid::captionChangesShowAtOnce() {
 
 void TestPlanGrid::paintsGridLinesBackgroundsAndTheUnfocusedRow() {
     TPlanGrid& grid = *m_g->grid;
-    m_g->addDefaultRow();
-    m_g->addDefaultRow();
-    grid.FocusRow(grid.RowAt(1));
-    auto* other = new QLineEdit(m_g->window.get());
-    other->setGeometry(10, 395, 100, 20);
-    other->show();
-    other->setFocus();
-    QTRY_VERIFY(!grid.hasFocusWithin());
-    const QImage image = grid.viewport()->grab().toImage();
+    const QImage image = twoRowsSecondMarkedWithoutFocus();
     const QRect unfocusedCell = grid.visualRect(m_g->index(0, 2));
     const QRect focusedCell = grid.visualRect(m_g->index(1, 4));
     // Column colour in a row without focus, the marking colour in the focused row.
@@ -968,15 +978,7 @@ void TestPlanGrid::darkSchemeKeepsTextLegibleOnTheGridsColours() {
     QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
 
     TPlanGrid& grid = *m_g->grid;
-    m_g->addDefaultRow();
-    m_g->addDefaultRow();
-    grid.FocusRow(grid.RowAt(1));
-    auto* other = new QLineEdit(m_g->window.get());
-    other->setGeometry(10, 395, 100, 20);
-    other->show();
-    other->setFocus();
-    QTRY_VERIFY(!grid.hasFocusWithin());
-    const QImage image = grid.viewport()->grab().toImage();
+    const QImage image = twoRowsSecondMarkedWithoutFocus();
     // Frame size, the computed cells, the unfocused marked row, a plain cell.
     const QList<std::pair<int, int>> cells{{0, 2}, {0, 6}, {0, 7}, {1, 0}, {1, 6}, {0, 4}};
     for (const auto& [row, cell] : cells) {

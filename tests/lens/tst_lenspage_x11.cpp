@@ -4,7 +4,7 @@
 // process on the offscreen platform do not reproduce.
 #include "lens/lenspage.h"
 #include "lens/spinedit.h"
-#include "tests/lens/realinput.h"
+#include "tests/support/realinput.h"
 #include "tests/support/fakeplatform.h"
 
 #include <QComboBox>
