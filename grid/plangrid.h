@@ -58,8 +58,10 @@ public:
     void ClearRows();
 
     // The row stream. A failed read leaves the rows as they were (throws
-    // EError("Stream read error")); a failed write leaves an existing file
-    // untouched (EError with the create message or "Stream write error").
+    // EError("Stream read error"), or the open message for a missing file or
+    // one that is no regular file); a failed save leaves a file it replaces
+    // by rename untouched (EError with the create message or "Stream write
+    // error"; see saveFile).
     void WriteRows(QIODevice& device) const;
     void ReadRows(QIODevice& device);
     void WriteRowsToFile(const QString& fileName) const;
