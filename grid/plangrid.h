@@ -99,7 +99,8 @@ protected:
 private:
     friend class TGridColumn;
     friend class TGridDelegate;
-    template <class Column> Column* addColumn(const QString& name, const QString& caption, int width);
+    template <class Column>
+    Column* addColumn(const QString& name, const QString& caption, int width);
     void columnCaptionChanged(const TGridColumn* column);
     // The delegate reports the editor it opened and each user change of its text.
     void editorOpened(TCellEditor* editor);
