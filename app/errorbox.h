@@ -2,6 +2,7 @@
 // reporting them in the box or swallowing them silently.
 #pragma once
 
+#include "app/privatesettings.h"
 #include "core/error.h"
 
 #include <QApplication>
@@ -41,11 +42,14 @@ template <class Work> bool swallowErrors(Work&& work) {
 }
 
 // The application object: whatever escapes an event handler lands in the box
-// and the program goes on.
+// and the program goes on. It keeps Qt's own settings out of the user's folders.
 class TApplication : public QApplication {
 public:
     TApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    TPrivateQtSettings m_settings;
 };
 
 } // namespace vantrel

@@ -41,6 +41,10 @@ bool TFileDialog::Execute(QWidget* owner) {
         // Save replaces without asking; Open reports a missing file when it opens it.
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        // A desktop's own dialog (GTK, KDE, a portal) keeps its history in the
+        // user's folders where this program cannot redirect it; Qt's keeps it
+        // in Qt's settings, which TPrivateQtSettings keeps private.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setNameFilters(qtNameFilters(Filter));
         dialog.setDefaultSuffix(DefaultExt);
         if (!FileName.isEmpty())

@@ -62,8 +62,10 @@ public:
     void ClearRows();
 
     // The row stream. A failed read leaves the rows as they were (throws
-    // EError("Stream read error")); a failed write leaves an existing file
-    // untouched (EError with the create message or "Stream write error").
+    // EError("Stream read error"), or the open message for a missing file or
+    // one that is no regular file); a failed save leaves a file it replaces
+    // by rename untouched (EError with the create message or "Stream write
+    // error"; see saveFile).
     void WriteRows(QIODevice& device) const;
     void ReadRows(QIODevice& device);
     void WriteRowsToFile(const QString& fileName) const;
@@ -101,7 +103,8 @@ protected:
 private:
     friend class TGridColumn;
     friend class TGridDelegate;
-    template <class Column> Column* addColumn(const QString& name, const QString& caption, int width);
+    template <class Column>
+    Column* addColumn(const QString& name, const QString& caption, int width);
     void columnCaptionChanged(const TGridColumn* column);
     // The delegate reports the editor it opened and each user change of its text.
     void editorOpened(TCellEditor* editor);

@@ -9,6 +9,7 @@
 #include "planner/recalccounter.h"
 #include "platform/tabsheet.h"
 #include "tests/app/calcfixture.h"
+#include "tests/grid/fileconditions.h"
 #include "tests/support/localenumber.h"
 
 #include <QFile>
@@ -324,6 +325,31 @@ private slots:
         QVERIFY2(m.watchdog->lastBoxText().startsWith(
                      "Cannot create file \"/nonexistent-folder/plan.ip\". "),
                  qPrintable(m.watchdog->lastBoxText()));
+    }
+
+    void saveOntoAFullDiskSaysSoAndKeepsTheFile() {
+        // Such a small plan once went wholly into a buffer, and the failed
+        // write was renamed over the old file without a word.
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("disk");
+        test::TmpfsMount disk(folder);
+        if (!disk.mounted())
+            QSKIP("mounting a small tmpfs needs root (CAP_SYS_ADMIN)");
+        const QString path = folder + "/plan.ip";
+        TFileDialog::setChooserForTests(
+            [&](TFileDialog::Kind, const QString&) { return std::optional<QString>(path); });
+        m.calc->btnSaveClick();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        file.close();
+        QVERIFY(test::fillFilesystem(folder));
+        m.calc->btnAddClick();
+        m.watchdog->expectBox();
+        m.calc->btnSaveClick();
+        QCOMPARE(m.watchdog->lastBoxText(), QStringLiteral("Stream write error."));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved);
     }
 
 private:

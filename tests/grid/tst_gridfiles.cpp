@@ -2,6 +2,7 @@
 // and files that survive every failure.
 #include "core/error.h"
 #include "grid/plangrid.h"
+#include "tests/grid/fileconditions.h"
 #include "tests/grid/plannergrid.h"
 #include "tests/grid/streambytes.h"
 #include "tests/support/fakeplatform.h"
@@ -10,11 +11,15 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace vantrel;
 using vantrel::test::PlannerGrid;
@@ -53,25 +58,29 @@ QStringList rowTexts(const TPlanGrid& grid) {
     return texts;
 }
 
-// Keeps files from growing beyond a size while it lives, so writes beyond it fail.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
+// A folder entry of the given kind that is no regular file; returns the
+// descriptor to close afterwards (a bound socket), or -1.
+int makeSpecialFile(const QString& kind, const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "folder")
+        QDir().mkdir(path);
+    else if (kind == "pipe")
+        ::mkfifo(name.constData(), 0600);
+    else if (kind == "socket") {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, name.constData(), sizeof address.sun_path);
+        ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        return fd;
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
+    return -1;
+}
 
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int);
-};
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
 
 } // namespace
 
@@ -92,9 +101,14 @@ private slots:
     void everyHostileFileFailsAndKeepsTheRows();
     void deeplyNestedFileLoads();
     void missingFileCannotBeOpened();
-    void endlessDeviceIsCutOff();
+    void notARegularFileIsRefusedAtOnce_data();
+    void notARegularFileIsRefusedAtOnce();
     void fileThatCannotBeCreated();
+    void failedSaveKeepsThePreviousFile_data();
     void failedSaveKeepsThePreviousFile();
+    void savingKeepsLinksModeAndOwner();
+    void savingIntoAPipeKeepsItAPipe();
+    void savingWhereOnlyTheFileIsWritable();
     void savingReplacesAnExistingFile();
     void loadWhileEditingClosesTheEditorQuietly();
 
@@ -304,13 +318,32 @@ void TestGridFiles::deeplyNestedFileLoads() {
     QCOMPARE(grid.RowCount(), 0);
 }
 
-void TestGridFiles::endlessDeviceIsCutOff() {
-    // A device that never ends (picked by mistake in the open dialog) is read
-    // only up to a bound, then refused; the rows stay.
+void TestGridFiles::notARegularFileIsRefusedAtOnce_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("named pipe without a writer") << "pipe"
+                                                 << "Is a named pipe, not a file";
+    QTest::newRow("socket") << "socket"
+                            << "Is a socket, not a file";
+    QTest::newRow("folder") << "folder"
+                            << "Is a directory";
+    QTest::newRow("endless device") << "/dev/zero"
+                                    << "Is a device, not a file";
+}
+
+void TestGridFiles::notARegularFileIsRefusedAtOnce() {
+    // Opening a pipe for reading waits for a writer, and a device may never
+    // end: either would freeze the window with the rows unsaved.
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
     TPlanGrid& grid = *m_g->grid;
     TGridRow* kept = m_g->addDefaultRow();
-    QCOMPARE(errorOf([&] { grid.ReadRowsFromFile(QStringLiteral("/dev/zero")); }),
-             QStringLiteral("Stream read error"));
+    const QString target = kind.startsWith('/') ? kind : path("plan.ip");
+    const int socket = makeSpecialFile(kind, target);
+    const QString message = errorOf([&] { grid.ReadRowsFromFile(target); });
+    if (socket >= 0)
+        ::close(socket);
+    QCOMPARE(message, QStringLiteral("Cannot open file \"%1\". %2").arg(target, reason));
     QCOMPARE(grid.RowCount(), 1);
     QCOMPARE(grid.RowAt(0), kept);
 }
@@ -345,26 +378,148 @@ void TestGridFiles::fileThatCannotBeCreated() {
     QCOMPARE(grid.RowCount(), 1);
 }
 
+void TestGridFiles::failedSaveKeepsThePreviousFile_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("fullDisk"); // else a file-size limit below the new file's size
+    for (int rows : {1, 12, 100, 1000}) {
+        QTest::addRow("%d rows, full disk", rows) << rows << true;
+        QTest::addRow("%d rows, file-size limit", rows) << rows << false;
+    }
+}
+
 void TestGridFiles::failedSaveKeepsThePreviousFile() {
+    QFETCH(int, rows);
+    QFETCH(bool, fullDisk);
+    const QString folder = path("disk");
+    test::TmpfsMount disk(folder);
+    if (!disk.mounted())
+        QSKIP("mounting a small tmpfs needs root (CAP_SYS_ADMIN)");
+    const QString target = folder + "/plan.ip";
+    const QByteArray previous(300, 'p');
+    writeFile(target, previous);
     TPlanGrid& grid = *m_g->grid;
-    m_g->addDefaultRow();
-    const QString target = path("keep.ip");
-    grid.WriteRowsToFile(target);
-    const QByteArray previous = fileBytes(target);
-    QCOMPARE(previous.size(), 121);
-    // Rows far larger than the file size allowed: the disk "fills" mid-write.
-    for (int i = 0; i < 50; ++i)
-        grid.SetCellValue(grid.AddRow(), 0, QString(2000, u'w'));
+    for (int r = 0; r < rows; ++r)
+        m_g->addDefaultRow();
+    const qint64 newSize = 8 + qint64(rows) * 113;
     QString message;
-    {
-        FileSizeLimit limit(16 * 1024);
+    if (fullDisk) {
+        QVERIFY(test::fillFilesystem(folder));
+        message = errorOf([&] { grid.WriteRowsToFile(target); });
+    } else {
+        test::FileSizeLimit limit(rlim_t(newSize / 2));
         message = errorOf([&] { grid.WriteRowsToFile(target); });
     }
     QCOMPARE(message, QStringLiteral("Stream write error"));
     QCOMPARE(fileBytes(target), previous);
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({"keep.ip"})); // no leftovers
-    grid.WriteRowsToFile(target); // without the limit the save succeeds
-    QCOMPARE(fileBytes(target).size(), 121 + 50 * (28 + 4 + 2000));
+    QStringList left = entries(folder);
+    left.removeOne("filler");
+    QCOMPARE(left, QStringList({"plan.ip"})); // no temporary file left behind
+    // With room again the same save succeeds: the failure was the disk's.
+    QVERIFY(QFile::remove(folder + "/filler") || !fullDisk);
+    grid.WriteRowsToFile(target);
+    QCOMPARE(fileBytes(target).size(), newSize);
+}
+
+void TestGridFiles::savingKeepsLinksModeAndOwner() {
+    TPlanGrid& grid = *m_g->grid;
+    m_g->addDefaultRow();
+    const QByteArray saved = test::workedExampleBytes();
+    // A second name of the same file sees the new rows.
+    writeFile(path("plan.ip"), "old");
+    QCOMPARE(::link(QFile::encodeName(path("plan.ip")), QFile::encodeName(path("twin.ip"))), 0);
+    grid.WriteRowsToFile(path("plan.ip"));
+    QCOMPARE(fileBytes(path("twin.ip")), saved);
+    // A symbolic link stays a link, and its target gets the rows.
+    QVERIFY(QFile::link(path("plan.ip"), path("link.ip")));
+    writeFile(path("plan.ip"), "old");
+    grid.WriteRowsToFile(path("link.ip"));
+    QVERIFY(QFileInfo(path("link.ip")).isSymLink());
+    QCOMPARE(fileBytes(path("plan.ip")), saved);
+    // The mode stays, and a new file takes the usual one.
+    writeFile(path("mode.ip"), "old");
+    QCOMPARE(::chmod(QFile::encodeName(path("mode.ip")), 0604), 0);
+    grid.WriteRowsToFile(path("mode.ip"));
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(path("mode.ip")), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0604));
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    grid.WriteRowsToFile(path("new.ip"));
+    QCOMPARE(::stat(QFile::encodeName(path("new.ip")), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0666 & ~mask));
+    // Another user's file stays theirs.
+    if (::geteuid() == 0) {
+        writeFile(path("theirs.ip"), "old");
+        QCOMPARE(::chown(QFile::encodeName(path("theirs.ip")), test::ActAsNobody::kUid,
+                         test::ActAsNobody::kGid),
+                 0);
+        grid.WriteRowsToFile(path("theirs.ip"));
+        QCOMPARE(::stat(QFile::encodeName(path("theirs.ip")), &st), 0);
+        QCOMPARE(st.st_uid, test::ActAsNobody::kUid);
+        QCOMPARE(fileBytes(path("theirs.ip")), saved);
+    }
+    QStringList expected{"link.ip", "mode.ip", "new.ip", "plan.ip", "twin.ip"};
+    if (::geteuid() == 0)
+        expected.insert(4, "theirs.ip");
+    QCOMPARE(entries(m_dir->path()), expected); // and no temporary file stays
+}
+
+void TestGridFiles::savingIntoAPipeKeepsItAPipe() {
+    TPlanGrid& grid = *m_g->grid;
+    m_g->addDefaultRow();
+    const QString pipe = path("pipe.ip");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe), 0600), 0);
+    // Without a reader the save fails at once instead of waiting for one.
+    QVERIFY(errorOf([&] {
+                grid.WriteRowsToFile(pipe);
+            }).startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(pipe)));
+    const int reader = ::open(QFile::encodeName(pipe), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QVERIFY(reader >= 0);
+    grid.WriteRowsToFile(pipe);
+    QByteArray got(1024, '\0');
+    const ssize_t n = ::read(reader, got.data(), size_t(got.size()));
+    ::close(reader);
+    QCOMPARE(got.left(n), test::workedExampleBytes());
+    QVERIFY(!QFileInfo(pipe).isFile());
+}
+
+void TestGridFiles::savingWhereOnlyTheFileIsWritable() {
+    // The folder is the owner's; the file is the user's to write. Saving must
+    // empty and rewrite the file, as a user expects of a file they may write.
+    TPlanGrid& grid = *m_g->grid;
+    m_g->addDefaultRow();
+    const QString folder = path("shared");
+    QVERIFY(QDir().mkdir(folder));
+    const QString mine = folder + "/mine.ip";
+    const QString locked = folder + "/locked.ip";
+    writeFile(mine, "old");
+    writeFile(locked, "old");
+    QCOMPARE(::chmod(QFile::encodeName(locked), 0444), 0);
+    if (::geteuid() == 0) {
+        QCOMPARE(::chmod(QFile::encodeName(m_dir->path()), 0755), 0);
+        QCOMPARE(::chown(QFile::encodeName(mine), test::ActAsNobody::kUid, 0), 0);
+    } else {
+        QCOMPARE(::chmod(QFile::encodeName(folder), 0555), 0);
+    }
+    QString mineMessage, lockedMessage, newMessage;
+    {
+        test::ActAsNobody nobody;
+        if (!nobody.ordinaryUser())
+            QSKIP("cannot take an ordinary user's identity to test permissions");
+        mineMessage = errorOf([&] { grid.WriteRowsToFile(mine); });
+        lockedMessage = errorOf([&] { grid.WriteRowsToFile(locked); });
+        newMessage = errorOf([&] { grid.WriteRowsToFile(folder + "/new.ip"); });
+    }
+    ::chmod(QFile::encodeName(folder), 0755);
+    QCOMPARE(mineMessage, QStringLiteral("<no error>"));
+    QCOMPARE(fileBytes(mine), test::workedExampleBytes());
+    QCOMPARE(lockedMessage,
+             QStringLiteral("Cannot create file \"%1\". Permission denied").arg(locked));
+    QCOMPARE(fileBytes(locked), QByteArray("old"));
+    QCOMPARE(
+        newMessage,
+        QStringLiteral("Cannot create file \"%1\". Permission denied").arg(folder + "/new.ip"));
+    QCOMPARE(entries(folder), QStringList({"locked.ip", "mine.ip"}));
 }
 
 void TestGridFiles::savingReplacesAnExistingFile() {
