@@ -1,5 +1,7 @@
 #include "app/errorbox.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 
 namespace vantrel {
@@ -18,6 +20,10 @@ void showErrorBox(const QString& message) {
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromLatin1(kApplicationTitle));
+    // Our file dialogs are Qt's own, so their texts come from Qt's catalogue.
+    if (m_qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_qtTexts);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QTranslator>
 #include <exception>
 
 namespace vantrel {
@@ -42,7 +43,8 @@ template <class Work> bool swallowErrors(Work&& work) {
 }
 
 // The application object: whatever escapes an event handler lands in the box
-// and the program goes on. It keeps Qt's own settings out of the user's folders.
+// and the program goes on. It keeps Qt's own settings out of the user's folders,
+// and speaks the desktop's language in Qt's own texts (file dialogs, buttons).
 class TApplication : public QApplication {
 public:
     TApplication(int& argc, char** argv);
@@ -50,6 +52,7 @@ public:
 
 private:
     TPrivateQtSettings m_settings;
+    QTranslator m_qtTexts;
 };
 
 } // namespace vantrel
