@@ -2,13 +2,13 @@
 #include "grid/griddelegate.h"
 
 #include "grid/cellcolours.h"
-#include "platform/legibility.h"
 #include "grid/celleditor.h"
 #include "grid/gridcolumn.h"
 #include "grid/gridmodel.h"
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
 #include "grid/spineditor.h"
+#include "platform/legibility.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,12 +3,12 @@
 #include "grid/plangrid.h"
 
 #include "grid/cellcolours.h"
-#include "platform/legibility.h"
 #include "grid/celleditor.h"
 #include "grid/griddelegate.h"
 #include "grid/gridheader.h"
 #include "grid/gridmodel.h"
 #include "grid/pickeditor.h"
+#include "platform/legibility.h"
 #include "platform/platform.h"
 
 #include <QApplication>

@@ -4,8 +4,8 @@
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
 #include "tests/grid/plannergrid.h"
-#include "tests/support/realinput.h"
 #include "tests/support/fakeplatform.h"
+#include "tests/support/realinput.h"
 
 #include <QHeaderView>
 #include <QListWidget>

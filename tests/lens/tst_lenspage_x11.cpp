@@ -4,8 +4,8 @@
 // process on the offscreen platform do not reproduce.
 #include "lens/lenspage.h"
 #include "lens/spinedit.h"
-#include "tests/support/realinput.h"
 #include "tests/support/fakeplatform.h"
+#include "tests/support/realinput.h"
 
 #include <QComboBox>
 #include <QLineEdit>
