@@ -37,18 +37,6 @@ def run(*argv, env):
     return subprocess.run([str(a) for a in argv], env=env, capture_output=True, text=True).stdout
 
 
-def read_announcement(fd):
-    """What a daemon writes, ending in a newline, to the pipe it announces itself on."""
-    data, deadline = b"", time.monotonic() + 30
-    while not data.endswith(b"\n"):
-        left = deadline - time.monotonic()
-        if left <= 0 or not select.select([fd], [], [], left)[0] or not (chunk := os.read(fd, 4096)):
-            raise Failure("a daemon did not announce itself")
-        data += chunk
-    os.close(fd)
-    return data.decode().strip()
-
-
 class Session:
     """Xvfb, openbox, a session bus and the accessibility bus, shared by all
     scenarios of a run. Every process started here gets its own process
@@ -71,49 +59,46 @@ class Session:
         self.started.append(p)
         return p
 
-    def stop(self, p, timeout=5):
+    def stop(self, p):
         # The leader first, so that it can stop and reap its own children;
-        # then whatever of its group is left.
-        if p.poll() is None:
-            p.terminate()
-            try:
-                p.wait(timeout)
-            except subprocess.TimeoutExpired:
-                p.kill()
-                p.wait()
+        # then whatever of its group is left, reaped here as its subreaper.
+        p.terminate()
+        try:
+            p.wait(5)
+        except subprocess.TimeoutExpired:
+            p.kill()
+            p.wait()
         try:
             os.killpg(p.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-        deadline = time.monotonic() + timeout
-        try:
+            deadline = time.monotonic() + 5
             while time.monotonic() < deadline:
                 if os.waitpid(-p.pid, os.WNOHANG) == (0, 0):
                     time.sleep(0.02)
-        except ChildProcessError:  # none of the group is left
+        except (ProcessLookupError, ChildProcessError):  # none of the group is left
             pass
         if p in self.started:
             self.started.remove(p)
 
-    def __enter__(self):
-        try:
-            self._start()
-        except BaseException:
-            self.__exit__()
-            raise
-        return self
-
-    def __exit__(self, *exc):
+    def stop_all(self):
         for p in reversed(list(self.started)):
             self.stop(p)
 
-    def _start(self):
+    def announced(self, argv, log):
+        """Starts a daemon that writes one line, its display or its address,
+        to the pipe given as FD in argv, and returns that line."""
         r, w = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(w), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
-                    "-nolisten", "tcp"], "xvfb.log", pass_fds=(w,))
+        self.start([a.replace("FD", str(w)) for a in argv], log, pass_fds=(w,))
         os.close(w)
-        self.env["DISPLAY"] = ":" + read_announcement(r)
+        wait_for(lambda: select.select([r], [], [], 0)[0], f"{argv[0]} to announce itself", 30)
+        with os.fdopen(r) as f:
+            line = f.readline().strip()
+        if not line:
+            raise Failure(f"{argv[0]} exited before announcing itself")
+        return line
 
+    def up(self):
+        self.env["DISPLAY"] = ":" + self.announced(["Xvfb", "-displayfd", "FD", "-screen", "0",
+                                                    "%dx%dx24" % SCREEN, "-nolisten", "tcp"], "xvfb.log")
         # An empty but valid configuration: openbox's defaults, and no window
         # of its own complaining about a file it cannot parse.
         rc = os.path.join(self.workdir, "openbox-rc.xml")
@@ -122,20 +107,14 @@ class Session:
         wm = self.start(["openbox", "--sm-disable", "--config-file", rc], "openbox.log")
         wait_for(lambda: wm.poll() is None and "window id" in run(
             "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", env=self.env), "openbox to manage the screen")
-
-        r, w = os.pipe()
-        self.start(["dbus-daemon", "--session", "--nofork", f"--print-address={w}"], "dbus.log",
-                   pass_fds=(w,))
-        os.close(w)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = read_announcement(r)
-
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.announced(
+            ["dbus-daemon", "--session", "--nofork", "--print-address=FD"], "dbus.log")
         # The launcher owns org.a11y.Bus and runs the accessibility bus as
         # its child; started here rather than by D-Bus activation so that its
         # pid is ours to stop.
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], "at-spi.log")
         wait_for(lambda: "unix:" in run("xprop", "-root", "AT_SPI_BUS", env=self.env),
                  "the accessibility bus")
-
         # pyatspi connects when it is imported, so only now.
         os.environ.update(self.env)
         global pyatspi
@@ -145,18 +124,10 @@ class Session:
         from gi.repository import Atspi
         Atspi.set_timeout(2000, 10000)
 
-    def xdotool(self, *args):
-        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
-
     def pixel(self, x, y):
-        """The colour the screen shows at a point, as (red, green, blue)."""
-        from Xlib import X, display
-        d = display.Display(self.env["DISPLAY"])
-        try:
-            data = d.screen().root.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data
-        finally:
-            d.close()
-        return data[2], data[1], data[0]
+        """The colour the screen shows at a point."""
+        found = run("import", "-window", "root", "-crop", f"1x1+{x}+{y}", "txt:-", env=self.env)
+        return found.splitlines()[-1].split()[2]
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, capture_output=True, timeout=30)
@@ -196,27 +167,18 @@ def extents(acc):
     return e.x, e.y, e.width, e.height
 
 
-def dump(acc, out, depth=0, deadline=None):
-    """Writes the shown part of the tree; gives up after a few seconds on a
-    program that no longer answers."""
-    deadline, pad = deadline or time.monotonic() + 8, "  " * depth
-    if time.monotonic() > deadline:
-        out.write(pad + "(cut short: the program answers too slowly)\n")
-        return False
+def dump(acc, out, depth=0):
+    """Writes the shown part of the tree. A program that hangs costs one
+    timed-out question per window, as children() gives up on it."""
     try:
-        role = acc.getRoleName()
         states = [pyatspi.stateToString(s) for s in acc.getState().getStates()]
-        line = f"{pad}{role} name={acc.name!r}"
-        if role in ("text", "spin button"):
-            line += f" text={text_of(acc)!r}"
-        if role != "application":
-            line += f" at={extents(acc)}"
+        out.write(f"{'  ' * depth}{acc.getRoleName()} {acc.name!r} text={text_of(acc)!r}"
+                  f" at={extents(acc)} {' '.join(states)}\n")
     except Exception as e:
-        out.write(f"{pad}(no answer: {e})\n")
-        return True
-    out.write(f"{line} {' '.join(states)}\n")
-    return not (role == "application" or "showing" in states) or all(
-        dump(c, out, depth + 1, deadline) for c in children(acc))
+        return out.write(f"{'  ' * depth}(no answer: {e})\n")
+    if "showing" in states:
+        for c in children(acc):
+            dump(c, out, depth + 1)
 
 
 class App:
@@ -342,14 +304,17 @@ class App:
         x, y, w, h = extents(acc)
         self.click_at(x + (w // 2 if dx is None else dx), y + (h // 2 if dy is None else dy))
 
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
+
     def click_at(self, x, y):
-        self.session.xdotool("mousemove", x, y, "click", 1)
+        self.xdotool("mousemove", x, y, "click", 1)
 
     def key(self, *keys):
-        self.session.xdotool("key", "--delay", "20", *keys)
+        self.xdotool("key", "--delay", "20", *keys)
 
     def type(self, text):
-        self.session.xdotool("type", "--delay", "15", text)
+        self.xdotool("type", "--delay", "15", text)
 
     def focus(self, field):
         self.click(field)

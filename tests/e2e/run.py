@@ -56,8 +56,8 @@ class Context:
         if not self.failures:
             self.session.screenshot(self.artifacts + ".png")
             with open(self.artifacts + ".a11y.txt", "w") as f:
-                for app in self.apps:
-                    harness.dump(app.acc, f)
+                for window in (w for app in self.apps for w in harness.children(app.acc)):
+                    harness.dump(window, f)
         self.failures.append(message)
 
     def expect(self, actual, expected, what):
@@ -226,7 +226,7 @@ def hover(ctx):
     x, y, w, h = extents(app.cell(0, 4))
     spot = (x + w - 4, y + h // 2)  # right of the cell's text
     before = ctx.session.pixel(*spot)
-    ctx.session.xdotool("mousemove", *spot)
+    app.xdotool("mousemove", *spot)
     ctx.soft(wait_for, lambda: ctx.session.pixel(*spot) != before,
              f"the cell under the mouse to change colour from {before}", 2)
 
@@ -470,13 +470,15 @@ def main():
     sys.stdout.reconfigure(line_buffering=True)
     workdir = tempfile.mkdtemp(prefix="vantrel-e2e-")
     results = []
+    session = harness.Session(workdir)
     try:
-        with harness.Session(workdir) as session:
-            for name, fn, langs in SCENARIOS:
-                for lang in langs:
-                    if name in only and args.lang in (None, lang):
-                        results.append(run_one(session, os.path.abspath(args.vantrel), name, fn, lang, args.out))
+        session.up()
+        for name, fn, langs in SCENARIOS:
+            for lang in langs:
+                if name in only and args.lang in (None, lang):
+                    results.append(run_one(session, os.path.abspath(args.vantrel), name, fn, lang, args.out))
     finally:
+        session.stop_all()
         for log in ("vantrel.log", "openbox.log", "at-spi.log"):
             if os.path.exists(os.path.join(workdir, log)):
                 shutil.copy(os.path.join(workdir, log), args.out)
