@@ -22,8 +22,7 @@ def wait_for(condition, what, timeout=10.0):
     deadline, last_error = time.monotonic() + timeout, None
     while True:
         try:
-            value = condition()
-            if value:
+            if value := condition():
                 return value
         except Exception as e:  # a widget may vanish between two questions
             last_error = e
@@ -54,8 +53,7 @@ class Session:
 
     def start(self, argv, log, env=None, **kw):
         p = subprocess.Popen(argv, env=env or self.env, start_new_session=True, stdin=subprocess.DEVNULL,
-                             stdout=open(os.path.join(self.workdir, log), "a"),
-                             stderr=subprocess.STDOUT, **kw)
+                             stdout=open(os.path.join(self.workdir, log), "a"), stderr=subprocess.STDOUT, **kw)
         self.started.append(p)
         return p
 
@@ -91,10 +89,9 @@ class Session:
         os.close(w)
         wait_for(lambda: select.select([r], [], [], 0)[0], f"{argv[0]} to announce itself", 30)
         with os.fdopen(r) as f:
-            line = f.readline().strip()
-        if not line:
-            raise Failure(f"{argv[0]} exited before announcing itself")
-        return line
+            if line := f.readline().strip():
+                return line
+        raise Failure(f"{argv[0]} exited before announcing itself")
 
     def up(self):
         self.env["DISPLAY"] = ":" + self.announced(["Xvfb", "-displayfd", "FD", "-screen", "0",
@@ -113,8 +110,7 @@ class Session:
         # its child; started here rather than by D-Bus activation so that its
         # pid is ours to stop.
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], "at-spi.log")
-        wait_for(lambda: "unix:" in run("xprop", "-root", "AT_SPI_BUS", env=self.env),
-                 "the accessibility bus")
+        wait_for(lambda: "unix:" in run("xprop", "-root", "AT_SPI_BUS", env=self.env), "the accessibility bus")
         # pyatspi connects when it is imported, so only now.
         os.environ.update(self.env)
         global pyatspi
@@ -125,7 +121,7 @@ class Session:
         Atspi.set_timeout(2000, 10000)
 
     def pixel(self, x, y):
-        """The colour the screen shows at a point."""
+        """The colour the screen shows at a point, as #RRGGBB."""
         found = run("import", "-window", "root", "-crop", f"1x1+{x}+{y}", "txt:-", env=self.env)
         return found.splitlines()[-1].split()[2]
 
@@ -196,8 +192,8 @@ class App:
             # Ask the program afresh each time instead of trusting a cache.
             self.acc.set_cache_mask(pyatspi.cache.NONE)
             self.window = wait_for(lambda: next((w for w in children(self.acc) if has(w, "showing")
-                                                 and w.getRoleName() in ("frame", "filler", "window")),
-                                                None), "the main window to show")
+                                                 and w.getRoleName() in ("frame", "filler", "window")), None),
+                                   "the main window to show")
             self.xid = int(wait_for(lambda: run("xdotool", "search", "--onlyvisible", "--pid", self.proc.pid,
                                                 "--name", "^Vantrel$", env=self.env).split(),
                                     "the main window's X id")[0])
@@ -212,7 +208,7 @@ class App:
         if self.proc.poll() is not None:
             raise Failure(f"the program exited with status {self.proc.returncode}")
         for a in children(pyatspi.Registry.getDesktop(0)):
-            try:
+            try:  # a program that ended may linger on the bus for a while
                 if a.get_process_id() == self.proc.pid:
                     return a
             except Exception:
@@ -235,8 +231,7 @@ class App:
             while self.proc.poll() is None:
                 if time.monotonic() > deadline:
                     raise Failure("the program did not end when its window was closed")
-                d.screen().root.send_event(event, event_mask=X.SubstructureRedirectMask
-                                           | X.SubstructureNotifyMask)
+                d.screen().root.send_event(event, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
                 d.flush()
                 try:
                     self.proc.wait(1)
@@ -250,27 +245,19 @@ class App:
     # -- finding things
 
     def find_all(self, role, name=None, root=None):
-        return [a for a in walk(root or self.window)
-                if a.getRoleName() == role and (name is None or a.name == name)]
+        return [a for a in walk(root or self.window) if a.getRoleName() == role and name in (None, a.name)]
 
     def find(self, role, name=None, root=None):
         return wait_for(lambda: (self.find_all(role, name, root) or [None])[0], f"a {role} {name or ''} to show")
 
-    def grid(self):
-        return self.find("table")
-
-    def cell(self, row, col):
-        return self.grid().queryTable().getAccessibleAt(row, col)
+    def cells(self):
+        """The planner grid's cells, row by row."""
+        t = self.find("table").queryTable()
+        return [[t.getAccessibleAt(r, c) for c in range(t.nColumns)] for r in range(t.nRows)]
 
     def rows(self):
         """Every row of the planner grid as the texts its cells show."""
-        t = self.grid().queryTable()
-        return [[t.getAccessibleAt(r, c).name for c in range(t.nColumns)] for r in range(t.nRows)]
-
-    def totals(self):
-        """Total FPS, bandwidth and disk space: the read-only boxes under the grid."""
-        boxes = [b for b in self.find_all("text") if has(b, "read only") or not has(b, "editable")]
-        return [text_of(b) for b in sorted(boxes, key=lambda b: extents(b)[0])]
+        return [[cell.name for cell in row] for row in self.cells()]
 
     def page(self):
         """The tab page that shows."""
@@ -293,19 +280,14 @@ class App:
         return [w for w in children(self.acc)
                 if w.getRoleName() in ("dialog", "alert", "file chooser") and has(w, "showing")]
 
-    def message_box(self, timeout=10):
-        box = wait_for(lambda: next((w for w in self.dialogs() if w.getRoleName() == "alert"), None),
-                       "a message box", timeout)
-        return box, [label.name for label in self.find_all("label", root=box) if label.name]
-
     # -- real input
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
 
     def click(self, acc, dx=None, dy=None):
         x, y, w, h = extents(acc)
         self.click_at(x + (w // 2 if dx is None else dx), y + (h // 2 if dy is None else dy))
-
-    def xdotool(self, *args):
-        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
 
     def click_at(self, x, y):
         self.xdotool("mousemove", x, y, "click", 1)
