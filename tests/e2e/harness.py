@@ -217,28 +217,12 @@ class App:
     def stop(self):
         self.session.stop(self.proc)
 
-    def close(self, timeout=10):
-        """Closes the window as the window manager's close button does and
-        waits for the program to end. The request is repeated while the
-        program runs: now and then the first one goes unanswered."""
-        from Xlib import X, display, protocol
-        d = display.Display(self.env["DISPLAY"])
-        try:
-            event = protocol.event.ClientMessage(
-                window=d.create_resource_object("window", self.xid),
-                client_type=d.intern_atom("_NET_CLOSE_WINDOW"), data=(32, [X.CurrentTime, 2, 0, 0, 0]))
-            deadline = time.monotonic() + timeout
-            while self.proc.poll() is None:
-                if time.monotonic() > deadline:
-                    raise Failure("the program did not end when its window was closed")
-                d.screen().root.send_event(event, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
-                d.flush()
-                try:
-                    self.proc.wait(1)
-                except subprocess.TimeoutExpired:
-                    pass
-        finally:
-            d.close()
+    def close(self):
+        """Closes the window with openbox's Alt+F4, as a user would, and waits
+        for the program to end. The keys are pressed again while it runs: now
+        and then the first request goes unanswered."""
+        wait_for(lambda: self.key("alt+F4") or self.proc.wait(1) is not None,  # or TimeoutExpired
+                 "the program to end when its window was closed")
         self.stop()
         return self.proc.returncode
 
