@@ -9,8 +9,10 @@ import signal
 import subprocess
 import tempfile
 import time
+import traceback
 
 SCREEN = (1366, 768)
+LOCALES = {"en": "en_US.UTF-8", "de": "de_DE.UTF-8", "ru": "ru_RU.UTF-8"}
 
 
 class Failure(AssertionError):
@@ -178,31 +180,72 @@ def dump(acc, out, depth=0):
 
 
 class App:
-    """One run of the real program under one locale."""
+    """The real program in one scenario under one locale, and the checks that
+    failed so far: a scenario goes on after a wrong value, so that one run
+    shows every fault it meets."""
 
-    def __init__(self, session, exe, lang, extra_env=None):
-        self.session, self.env = session, session.env
-        self.home = tempfile.mkdtemp(prefix="home-", dir=session.workdir)
-        env = {"LANG": lang, "HOME": self.home, "DISPLAY": self.env["DISPLAY"],
+    def __init__(self, session, exe, lang, artifacts):
+        self.session, self.env, self.exe, self.lang, self.artifacts = session, session.env, exe, lang, artifacts
+        self.sep = "." if lang == "en" else ","
+        self.dir, self.home = (tempfile.mkdtemp(dir=session.workdir) for _ in "12")  # scratch, user's home
+        self.failures, self.cleanups, self.proc, self.acc = [], [], None, None
+
+    def launch(self, extra_env=None):
+        env = {"LANG": LOCALES[self.lang], "HOME": self.home, "DISPLAY": self.env["DISPLAY"],
                "DBUS_SESSION_BUS_ADDRESS": self.env["DBUS_SESSION_BUS_ADDRESS"],
                "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", **(extra_env or {})}
-        self.proc = session.start([exe], "vantrel.log", env=env)
+        self.proc = self.session.start([self.exe], "vantrel.log", env=env)
+        self.acc = wait_for(self._find_app, "the program on the accessibility bus", 20)
+        # Ask the program afresh each time instead of trusting a cache.
+        self.acc.set_cache_mask(pyatspi.cache.NONE)
+        self.window = wait_for(lambda: next((w for w in children(self.acc) if has(w, "showing")
+                                             and w.getRoleName() in ("frame", "filler", "window")), None),
+                               "the main window to show")
+        self.xid = int(wait_for(lambda: run("xdotool", "search", "--onlyvisible", "--pid", self.proc.pid,
+                                            "--name", "^Vantrel$", env=self.env).split(),
+                                "the main window's X id")[0])
+        # Managed once the window manager has framed it; only then does it
+        # take the focus and answer Alt+F4.
+        wait_for(self.frame_extents, "the window manager to frame the window")
+
+    def run(self, scenario):
         try:
-            self.acc = wait_for(self._find_app, "the program on the accessibility bus", 20)
-            # Ask the program afresh each time instead of trusting a cache.
-            self.acc.set_cache_mask(pyatspi.cache.NONE)
-            self.window = wait_for(lambda: next((w for w in children(self.acc) if has(w, "showing")
-                                                 and w.getRoleName() in ("frame", "filler", "window")), None),
-                                   "the main window to show")
-            self.xid = int(wait_for(lambda: run("xdotool", "search", "--onlyvisible", "--pid", self.proc.pid,
-                                                "--name", "^Vantrel$", env=self.env).split(),
-                                    "the main window's X id")[0])
-            # Managed once the window manager has framed it; only then does
-            # it take the focus and answer the close button.
-            wait_for(self.frame_extents, "the window manager to frame the window")
-        except BaseException:
-            self.stop()
-            raise
+            scenario(self)
+        except Failure as e:
+            self.fail(str(e))
+        except Exception:
+            self.fail(traceback.format_exc())
+        finally:
+            if self.proc:
+                self.session.stop(self.proc)
+            for cleanup in self.cleanups:  # after the program, also on failure
+                cleanup()
+        return not self.failures
+
+    def fail(self, message):
+        if not self.failures:  # the screen and the tree as they are at the first fault
+            self.session.screenshot(self.artifacts + ".png")
+            with open(self.artifacts + ".a11y.txt", "w") as f:
+                for window in children(self.acc):
+                    dump(window, f)
+        self.failures.append(message)
+
+    def expect(self, actual, expected, what, timeout=2):
+        """Checks a value; given a function instead, waits for what it reads
+        to become the expected value."""
+        last = []
+
+        def matches():
+            last[:] = [actual() if callable(actual) else actual]
+            return last[0] == expected
+        try:
+            wait_for(matches, what, timeout if callable(actual) else 0)
+        except Failure as e:
+            self.fail(f"{what}: expected {expected!r}, got {last[0]!r}" if last else str(e))
+
+    def num(self, text):
+        """A number as the locale writes it."""
+        return text.replace(".", self.sep)
 
     def _find_app(self):
         if self.proc.poll() is not None:
@@ -214,16 +257,13 @@ class App:
             except Exception:
                 pass
 
-    def stop(self):
-        self.session.stop(self.proc)
-
     def close(self):
         """Closes the window with openbox's Alt+F4, as a user would, and waits
         for the program to end. The keys are pressed again while it runs: now
         and then the first request goes unanswered."""
         wait_for(lambda: self.key("alt+F4") or self.proc.wait(1) is not None,  # or TimeoutExpired
                  "the program to end when its window was closed")
-        self.stop()
+        self.session.stop(self.proc)
         return self.proc.returncode
 
     # -- finding things

@@ -14,72 +14,15 @@ import subprocess
 import sys
 import tempfile
 import time
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import SCREEN, App, Failure, Session, children, dump, extents, has, run, text_of, walk, wait_for  # noqa
+from harness import LOCALES, SCREEN, App, Failure, Session, children, extents, has, run, text_of, walk, wait_for  # noqa
 
-LOCALES = {"en": "en_US.UTF-8", "de": "de_DE.UTF-8", "ru": "ru_RU.UTF-8"}
 SCENARIOS = []
 
 
 def scenario(*langs):
     return lambda fn: SCENARIOS.append((fn.__name__, fn, langs)) or fn
-
-
-class Context:
-    """A scenario's session, locale and scratch folder, and the checks that
-    failed so far: a scenario goes on after a wrong value, so that one run
-    shows every fault it meets."""
-
-    def __init__(self, session, exe, lang, artifacts):
-        self.session, self.exe, self.lang, self.artifacts = session, exe, lang, artifacts
-        self.dir = tempfile.mkdtemp(dir=session.workdir)
-        self.sep = "." if lang == "en" else ","
-        self.failures, self.apps, self.cleanups = [], [], []
-
-    def start(self, extra_env=None):
-        self.apps.append(App(self.session, self.exe, LOCALES[self.lang], extra_env))
-        return self.apps[-1]
-
-    def num(self, text):
-        """A number as the locale writes it."""
-        return text.replace(".", self.sep)
-
-    def fail(self, message):
-        if not self.failures:  # the screen and the tree as they are at the first fault
-            self.session.screenshot(self.artifacts + ".png")
-            with open(self.artifacts + ".a11y.txt", "w") as f:
-                for window in (w for app in self.apps for w in children(app.acc)):
-                    dump(window, f)
-        self.failures.append(message)
-
-    def expect(self, actual, expected, what, timeout=2):
-        """Checks a value; given a function instead, waits for what it reads
-        to become the expected value."""
-        last = []
-
-        def matches():
-            last[:] = [actual() if callable(actual) else actual]
-            return last[0] == expected
-        try:
-            wait_for(matches, what, timeout if callable(actual) else 0)
-        except Failure as e:
-            self.fail(f"{what}: expected {expected!r}, got {last[0]!r}" if last else str(e))
-
-    def run(self, fn):
-        try:
-            fn(self)
-        except Failure as e:
-            self.fail(str(e))
-        except Exception:
-            self.fail(traceback.format_exc())
-        finally:
-            for app in self.apps:
-                app.stop()
-            for cleanup in self.cleanups:  # after the program, also on failure
-                cleanup()
-        return not self.failures
 
 
 # ---- what the program shows and writes ---------------------------------------
@@ -102,8 +45,8 @@ BUTTONS = {"en": {"add": "Add new type", "remove": "Remove", "save": "Save", "lo
            "ru": {"add": "Добавить", "remove": "Удалить", "save": "Сохранить", "load": "Загрузить"}}
 
 
-def button(ctx, app, which):
-    return app.find("push button", BUTTONS.get(ctx.lang, BUTTONS["en"])[which])
+def button(app, which):
+    return app.find("push button", BUTTONS.get(app.lang, BUTTONS["en"])[which])
 
 
 def totals(app):
@@ -112,28 +55,28 @@ def totals(app):
     return [text_of(b) for b in sorted(boxes, key=lambda b: extents(b)[0])]
 
 
-def through_dialog(ctx, app, which, path):
-    app.click(button(ctx, app, which))
+def through_dialog(app, which, path):
+    app.click(button(app, which))
     app.choose_file(path)
 
 
-def save(ctx, app, typed, rows):
+def save(app, typed, rows):
     """Saves through the real dialog and reads the file once the program has
     closed it; a name typed without ".ip" gets it."""
     path = typed if typed.endswith(".ip") else typed + ".ip"
-    through_dialog(ctx, app, "save", typed)
+    through_dialog(app, "save", typed)
     wait_for(lambda: app.file_closed(path), f"{path} to be written and closed")
     with open(path, "rb") as f:
-        ctx.expect(f.read(), row_stream(rows), "saved bytes")
+        app.expect(f.read(), row_stream(rows), "saved bytes")
 
 
-def answer_box(ctx, app, texts_ok):
+def answer_box(app, texts_ok):
     """The message box: captioned with the program's name, its texts as
     texts_ok wants them; closed with OK."""
     box = wait_for(lambda: next((w for w in app.dialogs() if w.getRoleName() == "alert"), None),
                    "a message box", 5)
     texts = [label.name for label in app.find_all("label", root=box) if label.name]
-    ctx.expect((box.name, texts_ok(texts)), ("Vantrel", True), f"message box with {texts!r}")
+    app.expect((box.name, texts_ok(texts)), ("Vantrel", True), f"message box with {texts!r}")
     app.click(app.find("push button", "OK", root=box))
     wait_for(lambda: box not in app.dialogs(), "the message box to close")
 
@@ -141,42 +84,42 @@ def answer_box(ctx, app, texts_ok):
 # ---- scenarios ---------------------------------------------------------------
 
 @scenario("en", "de", "ru")
-def start(ctx):
+def start(app):
     """The first screen in the locale's numbers, a save through the real
     dialog, and nothing left behind in the user's folders."""
-    app = ctx.start()
-    row = [ctx.num(c) for c in DEFAULT_ROW]
-    ctx.expect(app.window.name, "Vantrel", "window title")
-    ctx.expect([t.name for t in app.find_all("page tab")], TABS.get(ctx.lang, TABS["en"]), "tab captions")
-    ctx.expect(app.rows(), [row], "the default row")
-    ctx.expect(totals(app), ["10", row[6], row[7]], "totals")
-    ctx.expect(extents(app.page())[2:], (704, 478), "size of the tab page")
+    app.launch()
+    row = [app.num(c) for c in DEFAULT_ROW]
+    app.expect(app.window.name, "Vantrel", "window title")
+    app.expect([t.name for t in app.find_all("page tab")], TABS.get(app.lang, TABS["en"]), "tab captions")
+    app.expect(app.rows(), [row], "the default row")
+    app.expect(totals(app), ["10", row[6], row[7]], "totals")
+    app.expect(extents(app.page())[2:], (704, 478), "size of the tab page")
     # The grid comes first in the tab order, so it takes the keyboard at
     # start: Right moves to the next cell (in the tab bar it would switch tabs).
     app.key("Right")
-    ctx.expect(lambda: [(r, c) for r, row in enumerate(app.cells()) for c, cell in enumerate(row)
+    app.expect(lambda: [(r, c) for r, row in enumerate(app.cells()) for c, cell in enumerate(row)
                         if has(cell, "focused")], [(0, 1)], "current cell after Right at start")
     app.tab(0)
-    save(ctx, app, os.path.join(ctx.dir, "plan"), [row])
-    ctx.expect(app.close(), 0, "exit status after closing the window")
-    ctx.expect([os.path.join(d, n) for d, _, names in os.walk(app.home) for n in names], [],
+    save(app, os.path.join(app.dir, "plan"), [row])
+    app.expect(app.close(), 0, "exit status after closing the window")
+    app.expect([os.path.join(d, n) for d, _, names in os.walk(app.home) for n in names], [],
                "files the program left in its home folder")
 
 
 @scenario("en", "de")
-def grid_typing(ctx):
+def grid_typing(app):
     """Frame size, FPS, days and cameras typed from the keyboard, cell to cell
     with Tab."""
-    app = ctx.start()
+    app.launch()
     app.click(app.cells()[0][2])
     app.key("ctrl+a")
     for value in ("12", "15", "7", "4"):
         app.type(value)
         app.key("Tab")
-    row = ["?", "?", "12", "15", "7", "4", ctx.num("5.76"), ctx.num("415.283203125")]
-    ctx.expect(app.rows, [row], "the typed row")
-    ctx.expect(totals(app), ["60", row[6], row[7]], "totals")
-    save(ctx, app, os.path.join(ctx.dir, "typed.ip"), [row])
+    row = ["?", "?", "12", "15", "7", "4", app.num("5.76"), app.num("415.283203125")]
+    app.expect(app.rows, [row], "the typed row")
+    app.expect(totals(app), ["60", row[6], row[7]], "totals")
+    save(app, os.path.join(app.dir, "typed.ip"), [row])
 
 
 def toggle_pick_list(app, row, col, open_=True):
@@ -188,75 +131,75 @@ def toggle_pick_list(app, row, col, open_=True):
 
 
 @scenario("en")
-def pick_list_outside_click(ctx):
+def pick_list_outside_click(app):
     """An open pick list closes on a click outside it, the click after that
     works, and the editor's arrow toggles the list."""
-    app = ctx.start()
+    app.launch()
     toggle_pick_list(app, 0, 0)
     gx, gy, gw, gh = extents(app.find("table"))
     app.click_at(gx + gw // 2, gy + gh - 40)  # an empty part of the grid
     wait_for(lambda: not app.popups(), "the pick list to close on a click outside it", 3)
-    app.click(button(ctx, app, "add"))
+    app.click(button(app, "add"))
     wait_for(lambda: len(app.rows()) == 2, "the next click to add a row", 3)
-    ctx.expect(app.rows()[0], DEFAULT_ROW, "the first row, nothing picked")
+    app.expect(app.rows()[0], DEFAULT_ROW, "the first row, nothing picked")
     toggle_pick_list(app, 1, 1)
     toggle_pick_list(app, 1, 1, open_=False)
 
 
 @scenario("en", "ru")
-def pick_values(ctx):
+def pick_values(app):
     """Picking 3 MP and then RAW recomputes the row."""
-    app = ctx.start()
+    app.launch()
     for col, typed in ((0, "2048"), (1, "RAW")):
         toggle_pick_list(app, 0, col)
         app.type(typed)
         app.key("Return")
         wait_for(lambda: not app.popups(), "the list to close on Return")
-    ctx.expect(lambda: [app.rows()[0][i] for i in (0, 1, 2, 6, 7)],
-               ["2048x1536 (3 MP)", "RAW Data (no compr.)", "9217", ctx.num("737.36"),
-                ctx.num("7594.57397460938")], "the picked row")
+    app.expect(lambda: [app.rows()[0][i] for i in (0, 1, 2, 6, 7)],
+               ["2048x1536 (3 MP)", "RAW Data (no compr.)", "9217", app.num("737.36"),
+                app.num("7594.57397460938")], "the picked row")
 
 
 @scenario("en")
-def hover(ctx):
+def hover(app):
     """The cell under the mouse is highlighted."""
-    app = ctx.start()
-    app.click(button(ctx, app, "add"))  # row 0 is then neither focused nor marked
+    app.launch()
+    app.click(button(app, "add"))  # row 0 is then neither focused nor marked
     wait_for(lambda: len(app.rows()) == 2, "a second row")
     x, y, w, h = extents(app.cells()[0][4])
     spot = (x + w - 4, y + h // 2)  # right of the cell's text
-    before = ctx.session.pixel(*spot)
+    before = app.session.pixel(*spot)
     app.xdotool("mousemove", *spot)
-    wait_for(lambda: ctx.session.pixel(*spot) != before, f"the cell under the mouse to change colour from {before}", 2)
+    wait_for(lambda: app.session.pixel(*spot) != before, f"the cell under the mouse to change colour from {before}", 2)
 
 
-def refused_load(ctx, path, texts_ok):
+def refused_load(app, path, texts_ok):
     """A file that cannot be loaded is refused with a message box; the rows
     stay and the program goes on answering."""
-    app = ctx.start()
-    through_dialog(ctx, app, "load", path)
-    answer_box(ctx, app, texts_ok)
-    ctx.expect(app.rows(), [DEFAULT_ROW], "rows after the refused load")
-    app.click(button(ctx, app, "add"))
-    ctx.expect(lambda: len(app.rows()), 2, "rows after Add")
+    app.launch()
+    through_dialog(app, "load", path)
+    answer_box(app, texts_ok)
+    app.expect(app.rows(), [DEFAULT_ROW], "rows after the refused load")
+    app.click(button(app, "add"))
+    app.expect(lambda: len(app.rows()), 2, "rows after Add")
 
 
 @scenario("en")
-def truncated_load(ctx):
+def truncated_load(app):
     """A cut file is refused with the read error."""
-    path = os.path.join(ctx.dir, "cut.ip")
+    path = os.path.join(app.dir, "cut.ip")
     with open(path, "wb") as f:
         f.write(row_stream([DEFAULT_ROW])[:70])
-    refused_load(ctx, path, lambda texts: texts == ["Stream read error."])
+    refused_load(app, path, lambda texts: texts == ["Stream read error."])
 
 
 @scenario("en")
-def fifo_load(ctx):
+def fifo_load(app):
     """Loading a named pipe is refused at once instead of freezing."""
-    path = os.path.join(ctx.dir, "pipe.ip")
+    path = os.path.join(app.dir, "pipe.ip")
     os.mkfifo(path)
     prefix = f'Cannot open file "{path}". '  # and the system's reason
-    refused_load(ctx, path, lambda texts: len(texts) == 1 and texts[0].startswith(prefix)
+    refused_load(app, path, lambda texts: len(texts) == 1 and texts[0].startswith(prefix)
                  and len(texts[0]) > len(prefix) + 1)
 
 
@@ -297,47 +240,47 @@ class LensTab:
 
 
 @scenario("en", "de", "ru")
-def lens(ctx):
+def lens(app):
     """Angle to focal length and width, width to angle, in the locale's
     numbers; a width of two digits can be typed; a distance of 0."""
-    app = ctx.start()
+    app.launch()
     lens = LensTab(app)
-    ctx.expect(lens.values(), ["28", "6", "10"], "lens fields at start")
+    app.expect(lens.values(), ["28", "6", "10"], "lens fields at start")
     lens.enter(lens.angle, "45")
-    ctx.expect(lens.values, ["45", ctx.num("3.9"), ctx.num("16.6")], "angle 45")
+    app.expect(lens.values, ["45", app.num("3.9"), app.num("16.6")], "angle 45")
     # While the user types, the angle follows; the width is written from the
     # angle only when the field is left (once the next field has the focus,
     # the one left has run whatever leaving it runs).
-    after_25 = ["64", ctx.num("2.6"), "25"]
+    after_25 = ["64", app.num("2.6"), "25"]
     lens.enter(lens.width, "25")
-    ctx.expect(lens.values, after_25, "width 25 typed")
+    app.expect(lens.values, after_25, "width 25 typed")
     app.key("Tab")
-    ctx.expect(lens.values, after_25, "width 25 typed, then Tab")
+    app.expect(lens.values, after_25, "width 25 typed, then Tab")
     app.focus(lens.scale)
-    ctx.expect(lens.values(), after_25, "after leaving for the scale")
+    app.expect(lens.values(), after_25, "after leaving for the scale")
     lens.enter(lens.distance, "0")
-    ctx.expect(lens.values, ["64", ctx.num("2.6"), ""], "distance 0")
+    app.expect(lens.values, ["64", app.num("2.6"), ""], "distance 0")
     lens.enter(lens.width, "30")
-    ctx.expect(lens.values, ["64", ctx.num("2.6"), "30"], "width typed at distance 0")
+    app.expect(lens.values, ["64", app.num("2.6"), "30"], "width typed at distance 0")
 
 
 @scenario("en")
-def lens_leave_combo(ctx):
+def lens_leave_combo(app):
     """Leaving a combo box, or pressing Enter in it, runs nothing."""
-    app = ctx.start()
+    app.launch()
     lens = LensTab(app)
     lens.enter(lens.distance, "12.5")
     app.click(lens.width_box, dx=extents(lens.width_box)[2] - 6)  # its arrow
     wait_for(lambda: has(lens.width_box, "expanded"), "the width list to open")
     app.key("Down", "Return")  # from "10" to the next item, "12"
     picked = ["51", "3.4", "1"]
-    ctx.expect(lens.values, picked, "width 12 picked at distance 12.5")
+    app.expect(lens.values, picked, "width 12 picked at distance 12.5")
     app.focus(lens.cam_height)
-    ctx.expect(lens.values(), picked, "after leaving the width for the camera height")
+    app.expect(lens.values(), picked, "after leaving the width for the camera height")
     app.focus(lens.width)
     app.key("Return")
     app.focus(lens.scale)
-    ctx.expect(lens.values(), picked, "after Enter in the width")
+    app.expect(lens.values(), picked, "after Enter in the width")
 
 
 RU_HEADERS = ["Разрешение", "Видеосжатие", "Размер кадра,Kб", "FPS", "Суток", "Камер", "Трафик,Мб/с", "Объем,Гб"]
@@ -347,73 +290,73 @@ RU_LENS = ["Высота камеры", "Угол камеры", "Размер �
 
 
 @scenario("ru")
-def russian(ctx):
+def russian(app):
     """Russian captions on all three tabs; the buttons carry no accelerators,
     so Save is reached by clicking; the lens captions stay clear of the
     diagram."""
-    app = ctx.start()
+    app.launch()
 
     def shown(role):
         return {a.name: a for a in app.find_all(role, root=app.page())}
-    ctx.expect(list(shown("table column header")), RU_HEADERS, "grid headers")
+    app.expect(list(shown("table column header")), RU_HEADERS, "grid headers")
     buttons = app.find_all("push button", root=app.page())
-    ctx.expect(sorted(b.name for b in buttons), sorted(BUTTONS["ru"].values()), "buttons")
-    ctx.expect([b.queryAction().getKeyBinding(0) for b in buttons], [""] * 4, "keyboard accelerators")
-    ctx.expect([c for c in RU_PLANNER if c not in shown("label")], [], "planner captions missing")
+    app.expect(sorted(b.name for b in buttons), sorted(BUTTONS["ru"].values()), "buttons")
+    app.expect([b.queryAction().getKeyBinding(0) for b in buttons], [""] * 4, "keyboard accelerators")
+    app.expect([c for c in RU_PLANNER if c not in shown("label")], [], "planner captions missing")
 
     LensTab(app)
     page_x, labels = extents(app.page())[0], shown("label")
-    ctx.expect([c for c in RU_LENS if c not in labels], [], "lens captions missing")
+    app.expect([c for c in RU_LENS if c not in labels], [], "lens captions missing")
     for caption in (c for c in RU_LENS[:6] if c in labels):  # the column left of the diagram
         x, _, w, _ = extents(labels[caption])
-        ctx.expect(x + w <= page_x + 160, True, f"{caption!r} ends left of the diagram")
+        app.expect(x + w <= page_x + 160, True, f"{caption!r} ends left of the diagram")
 
     app.tab(2)
-    ctx.expect(lambda: any(n.startswith("версия ") for n in shown("label")), True, "the version label in Russian")
+    app.expect(lambda: any(n.startswith("версия ") for n in shown("label")), True, "the version label in Russian")
     app.tab(0)
     wait_for(lambda: app.find_all("table", root=app.page()), "the planner tab to show")
-    save(ctx, app, os.path.join(ctx.dir, "plan-ru.ip"), [[ctx.num(c) for c in DEFAULT_ROW]])
+    save(app, os.path.join(app.dir, "plan-ru.ip"), [[app.num(c) for c in DEFAULT_ROW]])
 
 
 @scenario("en")
-def full_disk(ctx):
+def full_disk(app):
     """A save onto a full disk says so and leaves the old file as it was."""
     if os.geteuid() != 0:
         return print("  skipped: mounting a small disk needs root")
-    disk = os.path.join(ctx.dir, "disk")
+    disk = os.path.join(app.dir, "disk")
     os.mkdir(disk)
     subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", disk], check=True)
-    ctx.cleanups.append(lambda: subprocess.run(["umount", disk]).returncode == 0
+    app.cleanups.append(lambda: subprocess.run(["umount", disk]).returncode == 0
                         or subprocess.run(["umount", "-l", disk]))
     path, old = os.path.join(disk, "plan.ip"), b"the plan saved before, kept whatever happens"
     with open(path, "wb") as f:
         f.write(old)
     with open(os.path.join(disk, "filler"), "wb", buffering=0) as f:
         f.write(bytes(1 << 20))  # written only in part: the disk is full then
-    app = ctx.start()
-    through_dialog(ctx, app, "save", path)
+    app.launch()
+    through_dialog(app, "save", path)
     try:  # without a message box, the old file is still to be checked
-        answer_box(ctx, app, lambda texts: texts == ["Stream write error."] or (
+        answer_box(app, lambda texts: texts == ["Stream write error."] or (
             len(texts) == 1 and texts[0].startswith(f'Cannot create file "{path}". ')))
     except Failure as e:
-        ctx.fail(str(e))
+        app.fail(str(e))
     wait_for(lambda: app.file_closed(path), "the program to let go of the file")
     with open(path, "rb") as f:
-        ctx.expect(f.read(), old, "the old file")
-    ctx.expect(sorted(os.listdir(disk)), ["filler", "plan.ip"], "files on the disk")
-    ctx.expect(app.rows(), [DEFAULT_ROW], "rows after the failed save")
+        app.expect(f.read(), old, "the old file")
+    app.expect(sorted(os.listdir(disk)), ["filler", "plan.ip"], "files on the disk")
+    app.expect(app.rows(), [DEFAULT_ROW], "rows after the failed save")
 
 
 @scenario("en")
-def small_screen(ctx):
+def small_screen(app):
     """On a 1366 x 768 screen scaled by 1.25 the whole window is visible."""
-    app = ctx.start({"QT_SCALE_FACTOR": "1.25"})
-    info = run("xwininfo", "-id", app.xid, env=ctx.session.env)
+    app.launch({"QT_SCALE_FACTOR": "1.25"})
+    info = run("xwininfo", "-id", app.xid, env=app.env)
     x, y, w, h = (int(info.split(key + ":")[1].split()[0])
                   for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
     left, right, top, bottom = app.frame_extents()
     x, y, w, h = x - left, y - top, w + left + right, h + top + bottom
-    ctx.expect((x >= 0, y >= 0, x + w <= SCREEN[0], y + h <= SCREEN[1]), (True,) * 4,
+    app.expect((x >= 0, y >= 0, x + w <= SCREEN[0], y + h <= SCREEN[1]), (True,) * 4,
                f"window frame {w}x{h}+{x}+{y} inside the screen")
 
 
@@ -442,10 +385,10 @@ def main():
         for name, fn, langs in SCENARIOS:
             for lang in (lang for lang in langs if name in only and args.lang in (None, lang)):
                 began = time.monotonic()
-                ctx = Context(session, os.path.abspath(args.vantrel), lang, os.path.join(args.out, f"{name}-{lang}"))
-                results.append(ctx.run(fn))
+                app = App(session, os.path.abspath(args.vantrel), lang, os.path.join(args.out, f"{name}-{lang}"))
+                results.append(app.run(fn))
                 print(f"{'ok' if results[-1] else 'FAIL':4} {name} [{lang}] {time.monotonic() - began:.1f} s")
-                for failure in ctx.failures:
+                for failure in app.failures:
                     print("     " + failure.replace("\n", "\n     "))
     finally:
         session.stop_all()
