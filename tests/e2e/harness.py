@@ -39,9 +39,8 @@ def run(*argv, env):
 
 
 class Session:
-    """Xvfb, openbox, a session bus and the accessibility bus, shared by all
-    scenarios of a run. Every process started here gets its own process
-    group, stopped through the pid recorded at start, children included."""
+    """Xvfb, openbox, a session bus and the accessibility bus for all scenarios. Each process
+    gets its own group, stopped through the pid recorded at start, children included."""
 
     def __init__(self, workdir):
         self.workdir, self.started = workdir, []
@@ -49,8 +48,7 @@ class Session:
         os.makedirs(runtime, mode=0o700)
         # The daemons keep their sockets and caches in the run's folder.
         self.env = {"PATH": "/usr/bin:/bin", "HOME": workdir, "XDG_RUNTIME_DIR": runtime}
-        # Children a daemon leaves behind come to us, not to init, so that we
-        # can reap them.
+        # Children a daemon leaves behind come to us, not to init, so that we can reap them.
         ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
 
     def start(self, argv, log, env=None, **kw):
@@ -84,8 +82,7 @@ class Session:
             self.stop(p)
 
     def announced(self, argv, log):
-        """Starts a daemon that writes one line, its display or its address,
-        to the pipe given as FD in argv, and returns that line."""
+        """Starts a daemon and returns the line (display, address) it writes to the pipe FD."""
         r, w = os.pipe()
         self.start([a.replace("FD", str(w)) for a in argv], log, pass_fds=(w,))
         os.close(w)
@@ -98,7 +95,7 @@ class Session:
     def up(self):
         self.env["DISPLAY"] = ":" + self.announced(["Xvfb", "-displayfd", "FD", "-screen", "0",
                                                     "%dx%dx24" % SCREEN, "-nolisten", "tcp"], "xvfb.log")
-        # An empty but valid configuration: openbox's defaults, and no window
+        # An empty but valid configuration: openbox's defaults (Alt+F4 closes), and no window
         # of its own complaining about a file it cannot parse.
         rc = os.path.join(self.workdir, "openbox-rc.xml")
         with open(rc, "w") as f:
@@ -108,17 +105,15 @@ class Session:
             "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", env=self.env), "openbox to manage the screen")
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self.announced(
             ["dbus-daemon", "--session", "--nofork", "--print-address=FD"], "dbus.log")
-        # The launcher owns org.a11y.Bus and runs the accessibility bus as
-        # its child; started here rather than by D-Bus activation so that its
-        # pid is ours to stop.
+        # The launcher owns org.a11y.Bus and runs the accessibility bus as its child; started
+        # here rather than by D-Bus activation so that its pid is ours to stop.
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], "at-spi.log")
         wait_for(lambda: "unix:" in run("xprop", "-root", "AT_SPI_BUS", env=self.env), "the accessibility bus")
         # pyatspi connects when it is imported, so only now.
         os.environ.update(self.env)
         global pyatspi
         import pyatspi
-        # A program that hangs must not hang the harness for D-Bus's default
-        # 25 s per question.
+        # A program that hangs must not hang the harness for D-Bus's default 25 s per question.
         from gi.repository import Atspi
         Atspi.set_timeout(2000, 10000)
 
@@ -166,8 +161,7 @@ def extents(acc):
 
 
 def dump(acc, out, depth=0):
-    """Writes the shown part of the tree. A program that hangs costs one
-    timed-out question per window, as children() gives up on it."""
+    """Writes the shown part of the tree; a hung program costs one timed-out question a window."""
     try:
         states = [pyatspi.stateToString(s) for s in acc.getState().getStates()]
         out.write(f"{'  ' * depth}{acc.getRoleName()} {acc.name!r} text={text_of(acc)!r}"
@@ -180,9 +174,8 @@ def dump(acc, out, depth=0):
 
 
 class App:
-    """The real program in one scenario under one locale, and the checks that
-    failed so far: a scenario goes on after a wrong value, so that one run
-    shows every fault it meets."""
+    """The real program in one scenario under one locale, and the checks that failed so far: a
+    scenario goes on after a wrong value, so that one run shows every fault it meets."""
 
     def __init__(self, session, exe, lang, artifacts):
         self.session, self.env, self.exe, self.lang, self.artifacts = session, session.env, exe, lang, artifacts
@@ -204,8 +197,7 @@ class App:
         self.xid = int(wait_for(lambda: run("xdotool", "search", "--onlyvisible", "--pid", self.proc.pid,
                                             "--name", "^Vantrel$", env=self.env).split(),
                                 "the main window's X id")[0])
-        # Managed once the window manager has framed it; only then does it
-        # take the focus and answer Alt+F4.
+        # Managed once openbox has framed it; only then does it take the focus and answer Alt+F4.
         wait_for(self.frame_extents, "the window manager to frame the window")
 
     def run(self, scenario):
@@ -231,8 +223,7 @@ class App:
         self.failures.append(message)
 
     def expect(self, actual, expected, what, timeout=2):
-        """Checks a value; given a function instead, waits for what it reads
-        to become the expected value."""
+        """Checks a value; given a function, waits for what it reads to become expected."""
         last = []
 
         def matches():
@@ -258,9 +249,8 @@ class App:
                 pass
 
     def close(self):
-        """Closes the window with openbox's Alt+F4, as a user would, and waits
-        for the program to end. The keys are pressed again while it runs: now
-        and then the first request goes unanswered."""
+        """Closes the window with openbox's Alt+F4, as a user would; pressed again while the
+        program runs, as now and then the first request goes unanswered."""
         wait_for(lambda: self.key("alt+F4") or self.proc.wait(1) is not None,  # or TimeoutExpired
                  "the program to end when its window was closed")
         self.session.stop(self.proc)

@@ -1,11 +1,6 @@
 #!/usr/bin/python3
-"""Runs the end-to-end scenarios against the built program.
-
-    run.py VANTREL [--out DIR] [--only NAME[,NAME...]] [--lang en|de|ru]
-
-Each scenario runs once per locale it lists, each time in a fresh run of the
-program. A failing one leaves NAME-LANG.png (the screen) and NAME-LANG.a11y.txt
-(the accessibility tree) in DIR."""
+"""Runs the end-to-end scenarios against the built program, each once per locale it lists,
+in a fresh run of the program; see README.md."""
 import argparse
 import os
 import shutil
@@ -28,8 +23,7 @@ def scenario(*langs):
 # ---- what the program shows and writes ---------------------------------------
 
 def row_stream(rows):
-    """The bytes of a saved plan: marker, row count, then each row's fixed
-    header and its length-prefixed cell texts."""
+    """A saved plan: marker, row count, each row's fixed header and length-prefixed texts."""
     out = struct.pack("<ii", -1, len(rows))
     for row in rows:
         out += struct.pack("<iiiiiii", 24, 0, -1, -1, 0, 0, len(row))
@@ -61,8 +55,7 @@ def through_dialog(app, which, path):
 
 
 def save(app, typed, rows):
-    """Saves through the real dialog and reads the file once the program has
-    closed it; a name typed without ".ip" gets it."""
+    """Saves through the real dialog, checks the file once closed; a name typed without .ip gets it."""
     path = typed if typed.endswith(".ip") else typed + ".ip"
     through_dialog(app, "save", typed)
     wait_for(lambda: app.file_closed(path), f"{path} to be written and closed")
@@ -71,8 +64,7 @@ def save(app, typed, rows):
 
 
 def answer_box(app, texts_ok):
-    """The message box: captioned with the program's name, its texts as
-    texts_ok wants them; closed with OK."""
+    """The message box, captioned Vantrel, its texts as texts_ok wants them; closed with OK."""
     box = wait_for(lambda: next((w for w in app.dialogs() if w.getRoleName() == "alert"), None),
                    "a message box", 5)
     texts = [label.name for label in app.find_all("label", root=box) if label.name]
@@ -85,8 +77,7 @@ def answer_box(app, texts_ok):
 
 @scenario("en", "de", "ru")
 def start(app):
-    """The first screen in the locale's numbers, a save through the real
-    dialog, and nothing left behind in the user's folders."""
+    """The first screen in the locale's numbers, a save, nothing left in the user's folders."""
     app.launch()
     row = [app.num(c) for c in DEFAULT_ROW]
     app.expect(app.window.name, "Vantrel", "window title")
@@ -94,8 +85,8 @@ def start(app):
     app.expect(app.rows(), [row], "the default row")
     app.expect(totals(app), ["10", row[6], row[7]], "totals")
     app.expect(extents(app.page())[2:], (704, 478), "size of the tab page")
-    # The grid comes first in the tab order, so it takes the keyboard at
-    # start: Right moves to the next cell (in the tab bar it would switch tabs).
+    # The grid comes first in the tab order, so it takes the keyboard at start: Right moves
+    # to the next cell (in the tab bar it would switch tabs).
     app.key("Right")
     app.expect(lambda: [(r, c) for r, row in enumerate(app.cells()) for c, cell in enumerate(row)
                         if has(cell, "focused")], [(0, 1)], "current cell after Right at start")
@@ -108,8 +99,7 @@ def start(app):
 
 @scenario("en", "de")
 def grid_typing(app):
-    """Frame size, FPS, days and cameras typed from the keyboard, cell to cell
-    with Tab."""
+    """Frame size, FPS, days and cameras typed from the keyboard, cell to cell with Tab."""
     app.launch()
     app.click(app.cells()[0][2])
     app.key("ctrl+a")
@@ -132,8 +122,7 @@ def toggle_pick_list(app, row, col, open_=True):
 
 @scenario("en")
 def pick_list_outside_click(app):
-    """An open pick list closes on a click outside it, the click after that
-    works, and the editor's arrow toggles the list."""
+    """A pick list closes on a click outside, the click after that works, the arrow toggles it."""
     app.launch()
     toggle_pick_list(app, 0, 0)
     gx, gy, gw, gh = extents(app.find("table"))
@@ -174,8 +163,7 @@ def hover(app):
 
 
 def refused_load(app, path, texts_ok):
-    """A file that cannot be loaded is refused with a message box; the rows
-    stay and the program goes on answering."""
+    """A file that cannot be loaded is refused; the rows stay and the program goes on answering."""
     app.launch()
     through_dialog(app, "load", path)
     answer_box(app, texts_ok)
@@ -204,11 +192,10 @@ def fifo_load(app):
 
 
 class LensTab:
-    """The lens tab's fields, found by kind and design position (the
-    captions change with the language, the positions do not). A combo box
-    NAME is typed into through its line edit, NAME; the box is NAME_box."""
-    # Corners on the 704 px wide design page; a negative x counts from the
-    # page's right edge, where the width box stays when the page grows.
+    """The lens tab's fields, found by kind and design position: captions change with the
+    language, positions do not. A combo box NAME_box is typed into through its edit NAME."""
+    # Corners on the 704 px wide design page; a negative x counts from the right edge,
+    # where the width box stays when the page grows.
     SPOTS = {"angle": ("spin button", 16, 200), "focal": ("text", 16, 248),
              "scale": ("combo box", 16, 312), "cam_height": ("combo box", 16, 56),
              "distance": ("combo box", 288, 10), "width": ("combo box", -182, 192)}
@@ -241,16 +228,14 @@ class LensTab:
 
 @scenario("en", "de", "ru")
 def lens(app):
-    """Angle to focal length and width, width to angle, in the locale's
-    numbers; a width of two digits can be typed; a distance of 0."""
+    """Angle to focal length and width and back, in the locale's numbers; two-digit widths; distance 0."""
     app.launch()
     lens = LensTab(app)
     app.expect(lens.values(), ["28", "6", "10"], "lens fields at start")
     lens.enter(lens.angle, "45")
     app.expect(lens.values, ["45", app.num("3.9"), app.num("16.6")], "angle 45")
-    # While the user types, the angle follows; the width is written from the
-    # angle only when the field is left (once the next field has the focus,
-    # the one left has run whatever leaving it runs).
+    # While the user types, the angle follows; the width is written from the angle only when
+    # the field is left (once the next one has the focus, leaving has run).
     after_25 = ["64", app.num("2.6"), "25"]
     lens.enter(lens.width, "25")
     app.expect(lens.values, after_25, "width 25 typed")
@@ -291,9 +276,7 @@ RU_LENS = ["Высота камеры", "Угол камеры", "Размер �
 
 @scenario("ru")
 def russian(app):
-    """Russian captions on all three tabs; the buttons carry no accelerators,
-    so Save is reached by clicking; the lens captions stay clear of the
-    diagram."""
+    """Russian captions on all tabs, clear of the lens diagram; no accelerators, so Save is clicked."""
     app.launch()
 
     def shown(role):
