@@ -139,12 +139,13 @@ def has(acc, state):
     return acc.getState().contains(getattr(pyatspi, "STATE_" + state.upper().replace(" ", "_")))
 
 
-def walk(acc):
-    """The shown subtree: a hidden tab page or a closed list holds most of the tree."""
+def walk(acc, depth=0):
+    """The shown subtree, each node with its depth: a hidden tab page or a closed list holds
+    most of the tree."""
     if acc.getRoleName() == "application" or has(acc, "showing"):
-        yield acc
+        yield depth, acc
         for c in children(acc):
-            yield from walk(c)
+            yield from walk(c, depth + 1)
 
 
 def text_of(acc):
@@ -160,17 +161,14 @@ def extents(acc):
     return e.x, e.y, e.width, e.height
 
 
-def dump(acc, out, depth=0):
-    """Writes the shown part of the tree; a hung program costs one timed-out question a window."""
+def dump(acc, out):
+    """Writes the shown part of the tree, as far as the program answers."""
     try:
-        states = [pyatspi.stateToString(s) for s in acc.getState().getStates()]
-        out.write(f"{'  ' * depth}{acc.getRoleName()} {acc.name!r} text={text_of(acc)!r}"
-                  f" at={extents(acc)} {' '.join(states)}\n")
+        for depth, a in walk(acc):
+            states = " ".join(pyatspi.stateToString(s) for s in a.getState().getStates())
+            out.write(f"{'  ' * depth}{a.getRoleName()} {a.name!r} text={text_of(a)!r} at={extents(a)} {states}\n")
     except Exception as e:
-        return out.write(f"{'  ' * depth}(no answer: {e})\n")
-    if "showing" in states:
-        for c in children(acc):
-            dump(c, out, depth + 1)
+        out.write(f"(no answer: {e})\n")
 
 
 class App:
@@ -234,8 +232,7 @@ class App:
         except Failure as e:
             self.fail(f"{what}: expected {expected!r}, got {last[0]!r}" if last else str(e))
 
-    def num(self, text):
-        """A number as the locale writes it."""
+    def num(self, text):  # as the locale writes it
         return text.replace(".", self.sep)
 
     def _find_app(self):
@@ -259,22 +256,19 @@ class App:
     # -- finding things
 
     def find_all(self, role, name=None, root=None):
-        return [a for a in walk(root or self.window) if a.getRoleName() == role and name in (None, a.name)]
+        return [a for _, a in walk(root or self.window) if a.getRoleName() == role and name in (None, a.name)]
 
     def find(self, role, name=None, root=None):
         return wait_for(lambda: (self.find_all(role, name, root) or [None])[0], f"a {role} {name or ''} to show")
 
-    def cells(self):
-        """The planner grid's cells, row by row."""
+    def cells(self):  # of the planner grid, row by row
         t = self.find("table").queryTable()
         return [[t.getAccessibleAt(r, c) for c in range(t.nColumns)] for r in range(t.nRows)]
 
-    def rows(self):
-        """Every row of the planner grid as the texts its cells show."""
+    def rows(self):  # as the texts the cells show
         return [[cell.name for cell in row] for row in self.cells()]
 
-    def page(self):
-        """The tab page that shows."""
+    def page(self):  # the tab page that shows
         return next(p for p in children(self.find("layered pane")) if has(p, "showing"))
 
     def tab(self, index):
@@ -312,9 +306,13 @@ class App:
     def type(self, text):
         self.xdotool("type", "--delay", "15", text)
 
-    def focus(self, field):
+    def focus(self, field, text=None):
+        """Clicks into a field, waits for it to take the focus, and types text over what it holds."""
         self.click(field)
         wait_for(lambda: has(field, "focused"), f"the {field.getRoleName()} to take the focus")
+        if text is not None:
+            self.key("ctrl+a")
+            self.type(text)
 
     # -- files
 

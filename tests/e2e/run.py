@@ -9,6 +9,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import types
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import LOCALES, SCREEN, App, Failure, Session, children, extents, has, run, text_of, walk, wait_for  # noqa
@@ -191,61 +192,55 @@ def fifo_load(app):
                  and len(texts[0]) > len(prefix) + 1)
 
 
-class LensTab:
-    """The lens tab's fields, found by kind and design position: captions change with the
-    language, positions do not. A combo box NAME_box is typed into through its edit NAME."""
-    # Corners on the 704 px wide design page; a negative x counts from the right edge,
-    # where the width box stays when the page grows.
-    SPOTS = {"angle": ("spin button", 16, 200), "focal": ("text", 16, 248),
-             "scale": ("combo box", 16, 312), "cam_height": ("combo box", 16, 56),
-             "distance": ("combo box", 288, 10), "width": ("combo box", -182, 192)}
+# The lens tab's fields, found by kind and design position: captions change with the
+# language, positions do not. Corners are on the 704 px wide design page; a negative x counts
+# from the right edge, where the width box stays when the page grows.
+LENS_FIELDS = {"angle": ("spin button", 16, 200), "focal": ("text", 16, 248),
+               "scale": ("combo box", 16, 312), "cam_height": ("combo box", 16, 56),
+               "distance": ("combo box", 288, 10), "width": ("combo box", -182, 192)}
 
-    def __init__(self, app):
-        self.app = app
-        app.tab(1)
-        wait_for(lambda: app.find_all("spin button", root=app.page()), "the lens tab to show")
-        px, py, pw, _ = extents(app.page())
-        shown = [(a.getRoleName(), extents(a), a) for a in walk(app.page())]  # one walk for all
-        for key, (role, x, y) in self.SPOTS.items():
-            x += pw if x < 0 else 0
-            d, best = min(((abs(e[0] - px - x) + abs(e[1] - py - y), a) for r, e, a in shown if r == role),
-                          key=lambda t: t[0], default=(None, None))
-            if best is None or d > 12:
-                raise Failure(f"no {role} at {x},{y} on the page")
-            if role == "combo box":
-                setattr(self, key + "_box", best)
-                best = next(c for c in children(best) if c.getRoleName() == "text")
-            setattr(self, key, best)
 
-    def values(self):
-        return [text_of(f) for f in (self.angle, self.focal, self.width)]
-
-    def enter(self, field, text):
-        self.app.focus(field)
-        self.app.key("ctrl+a")
-        self.app.type(text)
+def lens_tab(app):
+    """Shows the lens tab; its fields by name: a combo box as NAME_box, its edit as NAME."""
+    app.tab(1)
+    wait_for(lambda: app.find_all("spin button", root=app.page()), "the lens tab to show")
+    px, py, pw, _ = extents(app.page())
+    shown = [(a.getRoleName(), extents(a), a) for _, a in walk(app.page())]  # one walk for all
+    fields = {}
+    for key, (role, x, y) in LENS_FIELDS.items():
+        x += pw if x < 0 else 0
+        d, best = min(((abs(e[0] - px - x) + abs(e[1] - py - y), a) for r, e, a in shown if r == role),
+                      key=lambda t: t[0], default=(None, None))
+        if best is None or d > 12:
+            raise Failure(f"no {role} at {x},{y} on the page")
+        if role == "combo box":
+            fields[key + "_box"], best = best, next(c for c in children(best) if c.getRoleName() == "text")
+        fields[key] = best
+    lens = types.SimpleNamespace(**fields)
+    lens.values = lambda: [text_of(f) for f in (lens.angle, lens.focal, lens.width)]
+    return lens
 
 
 @scenario("en", "de", "ru")
 def lens(app):
     """Angle to focal length and width and back, in the locale's numbers; two-digit widths; distance 0."""
     app.launch()
-    lens = LensTab(app)
+    lens = lens_tab(app)
     app.expect(lens.values(), ["28", "6", "10"], "lens fields at start")
-    lens.enter(lens.angle, "45")
+    app.focus(lens.angle, "45")
     app.expect(lens.values, ["45", app.num("3.9"), app.num("16.6")], "angle 45")
     # While the user types, the angle follows; the width is written from the angle only when
     # the field is left (once the next one has the focus, leaving has run).
     after_25 = ["64", app.num("2.6"), "25"]
-    lens.enter(lens.width, "25")
+    app.focus(lens.width, "25")
     app.expect(lens.values, after_25, "width 25 typed")
     app.key("Tab")
     app.expect(lens.values, after_25, "width 25 typed, then Tab")
     app.focus(lens.scale)
     app.expect(lens.values(), after_25, "after leaving for the scale")
-    lens.enter(lens.distance, "0")
+    app.focus(lens.distance, "0")
     app.expect(lens.values, ["64", app.num("2.6"), ""], "distance 0")
-    lens.enter(lens.width, "30")
+    app.focus(lens.width, "30")
     app.expect(lens.values, ["64", app.num("2.6"), "30"], "width typed at distance 0")
 
 
@@ -253,8 +248,8 @@ def lens(app):
 def lens_leave_combo(app):
     """Leaving a combo box, or pressing Enter in it, runs nothing."""
     app.launch()
-    lens = LensTab(app)
-    lens.enter(lens.distance, "12.5")
+    lens = lens_tab(app)
+    app.focus(lens.distance, "12.5")
     app.click(lens.width_box, dx=extents(lens.width_box)[2] - 6)  # its arrow
     wait_for(lambda: has(lens.width_box, "expanded"), "the width list to open")
     app.key("Down", "Return")  # from "10" to the next item, "12"
@@ -287,7 +282,7 @@ def russian(app):
     app.expect([b.queryAction().getKeyBinding(0) for b in buttons], [""] * 4, "keyboard accelerators")
     app.expect([c for c in RU_PLANNER if c not in shown("label")], [], "planner captions missing")
 
-    LensTab(app)
+    lens_tab(app)
     page_x, labels = extents(app.page())[0], shown("label")
     app.expect([c for c in RU_LENS if c not in labels], [], "lens captions missing")
     for caption in (c for c in RU_LENS[:6] if c in labels):  # the column left of the diagram
