@@ -343,10 +343,13 @@ def small_screen(app):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("vantrel")
-    parser.add_argument("--out", default=os.path.join(os.getcwd(), "e2e-results"))
+    parser.add_argument("--out", help="where failures leave screens and trees; by default the build"
+                        " folder's tests/e2e, beside app/vantrel")
     parser.add_argument("--only", help="comma-separated scenario names")
     parser.add_argument("--lang", choices=sorted(LOCALES))
     args = parser.parse_args()
+    exe = os.path.abspath(args.vantrel)
+    args.out = args.out or os.path.join(os.path.dirname(os.path.dirname(exe)), "tests", "e2e")
     names = [name for name, _, _ in SCENARIOS]
     only = set(args.only.split(",")) if args.only else set(names)
     if only - set(names):
@@ -363,7 +366,7 @@ def main():
         for name, fn, langs in SCENARIOS:
             for lang in (lang for lang in langs if name in only and args.lang in (None, lang)):
                 began = time.monotonic()
-                app = App(session, os.path.abspath(args.vantrel), lang, os.path.join(args.out, f"{name}-{lang}"))
+                app = App(session, exe, lang, os.path.join(args.out, f"{name}-{lang}"))
                 results.append(app.run(fn))
                 print(f"{'ok' if results[-1] else 'FAIL':4} {name} [{lang}] {time.monotonic() - began:.1f} s")
                 for failure in app.failures:
