@@ -50,15 +50,11 @@ def totals(app):
     return [text_of(b) for b in sorted(boxes, key=lambda b: extents(b)[0])]
 
 
-def through_dialog(app, which, path):
-    app.click(button(app, which))
-    app.choose_file(path)
-
-
 def save(app, typed, rows):
     """Saves through the real dialog, checks the file once closed; a name typed without .ip gets it."""
     path = typed if typed.endswith(".ip") else typed + ".ip"
-    through_dialog(app, "save", typed)
+    app.click(button(app, "save"))
+    app.choose_file(typed)
     wait_for(lambda: app.file_closed(path), f"{path} to be written and closed")
     with open(path, "rb") as f:
         app.expect(f.read(), row_stream(rows), "saved bytes")
@@ -89,7 +85,7 @@ def start(app):
     # The grid comes first in the tab order, so it takes the keyboard at start: Right moves
     # to the next cell (in the tab bar it would switch tabs).
     app.key("Right")
-    app.expect(lambda: [(r, c) for r, row in enumerate(app.cells()) for c, cell in enumerate(row)
+    app.expect(lambda: [(r, c) for r, cols in enumerate(app.cells()) for c, cell in enumerate(cols)
                         if has(cell, "focused")], [(0, 1)], "current cell after Right at start")
     app.tab(0)
     save(app, os.path.join(app.dir, "plan"), [row])
@@ -166,7 +162,8 @@ def hover(app):
 def refused_load(app, path, texts_ok):
     """A file that cannot be loaded is refused; the rows stay and the program goes on answering."""
     app.launch()
-    through_dialog(app, "load", path)
+    app.click(button(app, "load"))
+    app.choose_file(path)
     answer_box(app, texts_ok)
     app.expect(app.rows(), [DEFAULT_ROW], "rows after the refused load")
     app.click(button(app, "add"))
@@ -312,7 +309,8 @@ def full_disk(app):
     with open(os.path.join(disk, "filler"), "wb", buffering=0) as f:
         f.write(bytes(1 << 20))  # written only in part: the disk is full then
     app.launch()
-    through_dialog(app, "save", path)
+    app.click(button(app, "save"))
+    app.choose_file(path)
     try:  # without a message box, the old file is still to be checked
         answer_box(app, lambda texts: texts == ["Stream write error."] or (
             len(texts) == 1 and texts[0].startswith(f'Cannot create file "{path}". ')))
