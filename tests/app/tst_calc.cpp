@@ -8,6 +8,7 @@
 #include "partners/adrotation.h"
 #include "planner/recalccounter.h"
 #include "platform/tabsheet.h"
+#include "tests/app/appmain.h"
 #include "tests/app/calcfixture.h"
 #include "tests/grid/fileconditions.h"
 #include "tests/support/localenumber.h"
@@ -356,9 +357,5 @@ private:
     test::CalcFixture m;
 };
 
-int main(int argc, char** argv) {
-    TApplication app(argc, argv);
-    TestCalc test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_APP_TEST_MAIN(TestCalc)
 #include "tst_calc.moc"

@@ -1,5 +1,6 @@
 // The standard error box: its text rule, and errors escaping event handlers.
 #include "app/errorbox.h"
+#include "tests/app/appmain.h"
 #include "tests/support/modalwatchdog.h"
 
 #include <QMessageBox>
@@ -63,9 +64,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    TApplication app(argc, argv);
-    TestErrorBox test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_APP_TEST_MAIN(TestErrorBox)
 #include "tst_errorbox.moc"

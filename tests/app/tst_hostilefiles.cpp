@@ -5,6 +5,7 @@
 #include "app/errorbox.h"
 #include "grid/plangrid.h"
 #include "planner/recalccounter.h"
+#include "tests/app/appmain.h"
 #include "tests/grid/streambytes.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/localenumber.h"
@@ -297,9 +298,5 @@ void TestHostileFiles::strangeButCompleteFilesLoad() {
     checkTheWindowStillAnswers();
 }
 
-int main(int argc, char** argv) {
-    TApplication app(argc, argv);
-    TestHostileFiles test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_APP_TEST_MAIN(TestHostileFiles)
 #include "tst_hostilefiles.moc"

@@ -8,6 +8,7 @@
 #include "partners/aboutpage.h"
 #include "platform/legibility.h"
 #include "platform/tabsheet.h"
+#include "tests/app/appmain.h"
 #include "tests/app/calcfixture.h"
 
 #include <QComboBox>
@@ -124,9 +125,5 @@ private:
     test::CalcFixture m;
 };
 
-int main(int argc, char** argv) {
-    TApplication app(argc, argv);
-    TestLegibility test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_APP_TEST_MAIN(TestLegibility)
 #include "tst_legibility.moc"

@@ -4,6 +4,7 @@
 #include "app/calc.h"
 #include "app/errorbox.h"
 #include "platform/tabsheet.h"
+#include "tests/app/appmain.h"
 #include "tests/support/fakeplatform.h"
 
 #include <QDir>
@@ -55,9 +56,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    TApplication app(argc, argv);
-    TestScreens test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_APP_TEST_MAIN(TestScreens)
 #include "tst_screens.moc"

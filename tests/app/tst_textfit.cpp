@@ -6,6 +6,7 @@
 #include "app/windowfont.h"
 #include "grid/plangrid.h"
 #include "partners/adverts.h"
+#include "tests/app/appmain.h"
 #include "tests/app/calcfixture.h"
 
 #include <QHeaderView>
@@ -133,9 +134,5 @@ private:
     test::CalcFixture m;
 };
 
-int main(int argc, char** argv) {
-    TApplication app(argc, argv);
-    TestTextFit test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_APP_TEST_MAIN(TestTextFit)
 #include "tst_textfit.moc"

@@ -5,6 +5,7 @@
 // default screen and on a small, scaled one (1366x768 at 1.25).
 #include "app/calc.h"
 #include "app/errorbox.h"
+#include "tests/app/appmain.h"
 #include "tests/app/calcfixture.h"
 
 #include <QScreen>
@@ -47,9 +48,5 @@ private:
     test::CalcFixture m;
 };
 
-int main(int argc, char** argv) {
-    TApplication app(argc, argv);
-    TestWindowPlacement test;
-    return QTest::qExec(&test, argc, argv);
-}
+VANTREL_APP_TEST_MAIN(TestWindowPlacement)
 #include "tst_windowplacement.moc"
