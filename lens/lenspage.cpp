@@ -1,6 +1,5 @@
 #include "lens/lenspage.h"
 
-#include "lens/backdrop.h"
 #include "lens/comboinput.h"
 #include "lens/fieldcolours.h"
 #include "lens/lensformat.h"
@@ -11,6 +10,7 @@
 #include "lens/paintercanvas.h"
 #include "lens/shape.h"
 #include "lens/spinedit.h"
+#include "platform/legibility.h"
 #include "platform/platform.h"
 
 #include <QComboBox>
@@ -328,7 +328,7 @@ void TLensPage::onBoxPaint(TPaintBox* box) {
     }
     m_pbPainted = true;
     // Labels hide the grid under them with the colour the page shows there.
-    const QColor background = colourBehind(pb);
+    const QColor background = backgroundBehind(pb);
     QPainter painter(pb);
     PainterCanvas canvas(painter, pb->size(), background,
                          pb->palette().color(QPalette::WindowText));
