@@ -6,10 +6,10 @@
 #include "lens/lenspage.h"
 #include "partners/aboutpage.h"
 #include "partners/programicon.h"
-#include "platform/anchors.h"
-#include "platform/pagecontrol.h"
-#include "platform/tabsheet.h"
-#include "platform/windowplacement.h"
+#include "platform/ui/anchors.h"
+#include "platform/ui/pagecontrol.h"
+#include "platform/ui/tabsheet.h"
+#include "platform/ui/windowplacement.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>

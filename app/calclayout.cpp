@@ -4,9 +4,9 @@
 #include "grid/plangrid.h"
 #include "partners/adrotation.h"
 #include "partners/partnerbanner.h"
-#include "platform/anchors.h"
-#include "platform/legibility.h"
-#include "platform/tabsheet.h"
+#include "platform/ui/anchors.h"
+#include "platform/ui/legibility.h"
+#include "platform/ui/tabsheet.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,6 +4,7 @@
 
 #include "app/privatesettings.h"
 #include "core/error.h"
+#include "platform/desktopplatform.h"
 
 #include <QApplication>
 #include <QString>
@@ -44,11 +45,13 @@ template <class Work> bool swallowErrors(Work&& work) {
 
 // The application object: whatever escapes an event handler lands in the box
 // and the program goes on. It keeps Qt's own settings out of the user's folders,
-// and speaks the desktop's language in Qt's own texts (file dialogs, buttons).
-class TApplication : public QApplication {
+// speaks the desktop's language in Qt's own texts (file dialogs, buttons), and
+// rings the desktop's bell for the platform's beep.
+class TApplication : public QApplication, public DesktopBell {
 public:
     TApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+    void ringBell() override { beep(); }
 
 private:
     TPrivateQtSettings m_settings;

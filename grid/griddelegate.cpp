@@ -8,7 +8,7 @@
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
 #include "grid/spineditor.h"
-#include "platform/legibility.h"
+#include "platform/ui/legibility.h"
 
 #include <QApplication>
 #include <QKeyEvent>

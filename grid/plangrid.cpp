@@ -8,8 +8,8 @@
 #include "grid/gridheader.h"
 #include "grid/gridmodel.h"
 #include "grid/pickeditor.h"
-#include "platform/legibility.h"
 #include "platform/platform.h"
+#include "platform/ui/legibility.h"
 
 #include <QApplication>
 #include <QHeaderView>

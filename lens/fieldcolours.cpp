@@ -1,6 +1,6 @@
 #include "lens/fieldcolours.h"
 
-#include "platform/legibility.h"
+#include "platform/ui/legibility.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -10,8 +10,8 @@
 #include "lens/paintercanvas.h"
 #include "lens/shape.h"
 #include "lens/spinedit.h"
-#include "platform/legibility.h"
 #include "platform/platform.h"
+#include "platform/ui/legibility.h"
 
 #include <QComboBox>
 #include <QLabel>

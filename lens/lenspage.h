@@ -4,7 +4,7 @@
 #pragma once
 
 #include "lens/diagram.h"
-#include "platform/anchors.h"
+#include "platform/ui/anchors.h"
 
 #include <QWidget>
 

@@ -3,8 +3,8 @@
 
 #include "partners/fileversion.h"
 #include "partners/programicon.h"
-#include "platform/anchors.h"
-#include "platform/legibility.h"
+#include "platform/ui/anchors.h"
+#include "platform/ui/legibility.h"
 
 #include <QFrame>
 #include <QLabel>

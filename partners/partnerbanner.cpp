@@ -2,8 +2,8 @@
 #include "partners/partnerbanner.h"
 
 #include "partners/adrotation.h"
-#include "platform/legibility.h"
 #include "platform/platform.h"
+#include "platform/ui/legibility.h"
 
 #include <QEvent>
 #include <QGuiApplication>

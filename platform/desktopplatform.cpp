@@ -2,7 +2,7 @@
 
 #include "core/numbers.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -107,7 +107,10 @@ bool DesktopPlatform::openUrl(const QString& url) {
     return QDesktopServices::openUrl(QUrl(url));
 }
 
-void DesktopPlatform::beep() { QApplication::beep(); }
+void DesktopPlatform::beep() {
+    if (auto* bell = dynamic_cast<DesktopBell*>(QCoreApplication::instance()))
+        bell->ringBell();
+}
 
 QChar DesktopPlatform::decimalSeparator() const { return decimalSeparatorOf(QLocale()); }
 

@@ -1,5 +1,5 @@
 // The Linux desktop's answers: locale, time zone and clock from the system, web
-// addresses and the beep through Qt.
+// addresses through Qt, and the bell through the application object.
 #pragma once
 
 #include "platform/platform.h"
@@ -7,6 +7,17 @@
 #include <QLocale>
 
 namespace vantrel {
+
+// Only a widget application can ring the desktop's bell (QApplication::beep).
+// The program's application object offers it through this, so that the
+// services need no widgets; without such an object the beep stays silent.
+class DesktopBell {
+public:
+    virtual void ringBell() = 0;
+
+protected:
+    ~DesktopBell() = default;
+};
 
 class DesktopPlatform : public Platform {
 public:

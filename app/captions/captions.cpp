@@ -3,7 +3,7 @@
 
 #include "app/captions/captiontable.h"
 #include "grid/gridcolumn.h"
-#include "platform/tabsheet.h"
+#include "platform/ui/tabsheet.h"
 
 #include <QAbstractButton>
 #include <QLabel>

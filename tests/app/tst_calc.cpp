@@ -7,7 +7,7 @@
 #include "partners/aboutpage.h"
 #include "partners/adrotation.h"
 #include "planner/recalccounter.h"
-#include "platform/tabsheet.h"
+#include "platform/ui/tabsheet.h"
 #include "tests/app/appmain.h"
 #include "tests/app/calcfixture.h"
 #include "tests/grid/fileconditions.h"

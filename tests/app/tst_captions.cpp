@@ -5,7 +5,7 @@
 #include "grid/plangrid.h"
 #include "partners/aboutpage.h"
 #include "partners/fileversion.h"
-#include "platform/tabsheet.h"
+#include "platform/ui/tabsheet.h"
 
 #include <QKeySequence>
 #include <QLabel>

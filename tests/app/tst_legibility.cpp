@@ -6,8 +6,8 @@
 #include "lens/lenspage.h"
 #include "lens/spinedit.h"
 #include "partners/aboutpage.h"
-#include "platform/legibility.h"
-#include "platform/tabsheet.h"
+#include "platform/ui/legibility.h"
+#include "platform/ui/tabsheet.h"
 #include "tests/app/appmain.h"
 #include "tests/app/calcfixture.h"
 

@@ -3,7 +3,7 @@
 // checked by eye; also checks that each picture has the page's size and is not blank.
 #include "app/calc.h"
 #include "app/errorbox.h"
-#include "platform/tabsheet.h"
+#include "platform/ui/tabsheet.h"
 #include "tests/app/appmain.h"
 #include "tests/support/fakeplatform.h"
 

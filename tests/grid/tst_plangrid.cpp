@@ -6,7 +6,7 @@
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
 #include "grid/spineditor.h"
-#include "platform/legibility.h"
+#include "platform/ui/legibility.h"
 #include "tests/grid/plannergrid.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/localenumber.h"

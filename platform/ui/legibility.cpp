@@ -1,4 +1,4 @@
-#include "platform/legibility.h"
+#include "platform/ui/legibility.h"
 
 #include <QImage>
 #include <QPainter>

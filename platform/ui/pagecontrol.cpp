@@ -1,4 +1,4 @@
-#include "platform/pagecontrol.h"
+#include "platform/ui/pagecontrol.h"
 
 #include <QProxyStyle>
 #include <QStyleOption>

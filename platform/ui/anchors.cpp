@@ -1,4 +1,4 @@
-#include "platform/anchors.h"
+#include "platform/ui/anchors.h"
 
 #include <QWidget>
 #include <QWidgetItem>

@@ -1,4 +1,4 @@
-#include "platform/tabsheet.h"
+#include "platform/ui/tabsheet.h"
 
 #include <QTabWidget>
 

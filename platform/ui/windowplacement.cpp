@@ -1,4 +1,4 @@
-#include "platform/windowplacement.h"
+#include "platform/ui/windowplacement.h"
 
 #include <QEvent>
 #include <QGuiApplication>
