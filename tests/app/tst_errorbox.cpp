@@ -1,4 +1,5 @@
-// The standard error box: its text rule, and errors escaping event handlers.
+// The application object: the error box's text rule, errors escaping event
+// handlers, and the desktop's bell.
 #include "app/errorbox.h"
 #include "tests/app/appmain.h"
 #include "tests/support/modalwatchdog.h"
@@ -61,6 +62,11 @@ private slots:
         QVERIFY(!swallowErrors([] { throw EError("quiet"); }));
         QVERIFY(swallowErrors([] {}));
         QCOMPARE(watchdog.unexpectedBoxes(), 0);
+    }
+
+    void applicationRingsTheDesktopBell() {
+        // The desktop platform's beep has no other way to the bell.
+        QVERIFY(dynamic_cast<DesktopBell*>(QCoreApplication::instance()));
     }
 };
 
