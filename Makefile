@@ -5,7 +5,7 @@ JOBS  ?= $(shell nproc)
 
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: deps configure build run test test-sanitize bench fuzz clean format
+.PHONY: deps configure build run test package test-sanitize bench fuzz clean format
 
 deps:
 	@scripts/install-deps
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, $(BUILD)/vantrel_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report aborts its test and fails the run.

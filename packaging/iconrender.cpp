@@ -1,12 +1,12 @@
-// Renders the program's SVG icon into the PNG sizes of the hicolor theme:
-//   vantrel_iconrender ICON.svg OUTDIR SIZE...
-// writes OUTDIR/<size>x<size>/apps/<name>.png for each size.
+// Renders the program's icon, as built into the program, into the PNG sizes
+// of the hicolor theme:
+//   vantrel_iconrender OUTDIR SIZE...
+// writes OUTDIR/<size>x<size>/apps/vantrel.png for each size.
+#include "partners/programicon.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <cstdio>
 
 namespace {
@@ -16,38 +16,23 @@ int fail(const QString& message) {
     return 1;
 }
 
-QImage render(QSvgRenderer& svg, int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    svg.render(&painter, QRectF(0, 0, size, size));
-    painter.end();
-    return image;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 4)
-        return fail(QStringLiteral("usage: vantrel_iconrender ICON.svg OUTDIR SIZE..."));
-    QSvgRenderer svg(args[1]);
-    if (!svg.isValid())
-        return fail(QStringLiteral("cannot read %1").arg(args[1]));
-    const QString name = QFileInfo(args[1]).completeBaseName();
-    for (qsizetype i = 3; i < args.size(); ++i) {
+    if (args.size() < 3)
+        return fail(QStringLiteral("usage: vantrel_iconrender OUTDIR SIZE..."));
+    for (qsizetype i = 2; i < args.size(); ++i) {
         bool ok = false;
         const int size = args[i].toInt(&ok);
         if (!ok || size < 1 || size > 4096)
             return fail(QStringLiteral("not a size: %1").arg(args[i]));
-        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(args[2]).arg(size);
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(args[1]).arg(size);
         if (!QDir().mkpath(folder))
             return fail(QStringLiteral("cannot create %1").arg(folder));
-        const QString file = QStringLiteral("%1/%2.png").arg(folder, name);
-        if (!render(svg, size).save(file, "PNG"))
+        const QString file = folder + QStringLiteral("/vantrel.png");
+        if (!vantrel::programImage(size).save(file, "PNG"))
             return fail(QStringLiteral("cannot write %1").arg(file));
     }
     return 0;

@@ -9,6 +9,8 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 
 using namespace vantrel;
@@ -33,7 +35,7 @@ private slots:
     void aboutPageFollowsResize();
     void versionLabel_data();
     void versionLabel();
-    void iconIsDrawn();
+    void iconIsThePackagedSvg();
 
 private:
     FakePlatform m_platform;
@@ -143,11 +145,22 @@ void TestPartnerWidgets::versionLabel() {
     QCOMPARE(page.lbVersion->text(), expected);
 }
 
-void TestPartnerWidgets::iconIsDrawn() {
-    const QImage image = programPixmap().toImage();
-    QCOMPARE(image.size(), QSize(32, 32));
-    QVERIFY(qAlpha(image.pixel(16, 16)) > 0);
-    QVERIFY(!programIcon().isNull());
+void TestPartnerWidgets::iconIsThePackagedSvg() {
+    // The About page and the window show the launcher's icon, not one of their own.
+    QSvgRenderer svg(QStringLiteral(VANTREL_ICON_SVG));
+    QVERIFY(svg.isValid());
+    QImage expected(32, 32, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::transparent);
+    QPainter painter(&expected);
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg.render(&painter, QRectF(0, 0, 32, 32));
+    painter.end();
+    QCOMPARE(qAlpha(expected.pixel(16, 16)), 255);
+
+    TAboutPage page;
+    QCOMPARE(page.Image1->pixmap().toImage().convertToFormat(expected.format()), expected);
+    const QImage window = programIcon().pixmap(QSize(32, 32)).toImage();
+    QCOMPARE(window.convertToFormat(expected.format()), expected);
 }
 
 QTEST_MAIN(TestPartnerWidgets)
