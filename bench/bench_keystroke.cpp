@@ -112,7 +112,7 @@ void recalcTotals(benchmark::State& state, qsizetype rows) {
 void walkRows(benchmark::State& state, qsizetype rows) {
     CalcWindow window;
     window.loadDefaultRows(rows);
-    const TGridRowList& list = window.calc().planGrid->rows();
+    const TGridRowList& list = window.calc().plannerPage->planGrid->rows();
     for (auto _ : state) {
         qsizetype bytes = 0;
         for (const auto& row : list)

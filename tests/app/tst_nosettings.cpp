@@ -4,6 +4,7 @@
 #include "app/calc.h"
 #include "app/errorbox.h"
 #include "grid/plangrid.h"
+#include "planner/plannerpage.h"
 #include "tests/support/fakeplatform.h"
 
 #include <QDialogButtonBox>
