@@ -86,6 +86,8 @@ void TCalc::MyFormCreate() {
     banner->showFirstAd();
 }
 
-void TCalc::ChangeAd() { banner->ChangeAd(plannerPage->recalcCount()); }
+void TCalc::ChangeAd() {
+    banner->ChangeAd(plannerPage->recalcCount());
+}
 
 } // namespace vantrel

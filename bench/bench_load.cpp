@@ -38,7 +38,8 @@ void load(benchmark::State& state, qsizetype rows) {
         state.ResumeTiming();
         calc.plannerPage->btnLoadClick();
         QApplication::processEvents();
-        if (calc.plannerPage->planGrid->RowCount() != rows || calc.plannerPage->recalcCount() != before + 1) {
+        if (calc.plannerPage->planGrid->RowCount() != rows ||
+            calc.plannerPage->recalcCount() != before + 1) {
             state.SkipWithError("the load did not read every row and recalculate once");
             return;
         }

@@ -4,9 +4,13 @@
 
 namespace vantrel {
 
-TGridRow* TGridPlanRows::at(int row) const { return m_grid.RowAt(row); }
+TGridRow* TGridPlanRows::at(int row) const {
+    return m_grid.RowAt(row);
+}
 
-int TGridPlanRows::rowCount() const { return m_grid.RowCount(); }
+int TGridPlanRows::rowCount() const {
+    return m_grid.RowCount();
+}
 
 int TGridPlanRows::focusedRow() const {
     const QModelIndex current = m_grid.currentIndex();
@@ -30,9 +34,13 @@ int TGridPlanRows::addRow() {
     return m_grid.RowCount() - 1;
 }
 
-void TGridPlanRows::focusRow(int row) { m_grid.FocusRow(at(row)); }
+void TGridPlanRows::focusRow(int row) {
+    m_grid.FocusRow(at(row));
+}
 
-void TGridPlanRows::deleteRow(int row) { m_grid.DeleteRow(at(row)); }
+void TGridPlanRows::deleteRow(int row) {
+    m_grid.DeleteRow(at(row));
+}
 
 QStringList TGridPlanRows::pickList(int cell) const {
     const auto* column = qobject_cast<const TGridPickColumn*>(m_grid.column(cell));

@@ -48,17 +48,15 @@ void TPlannerPage::cFrameSizeChange(TGridColumn*) {
 }
 
 void TPlannerPage::cFPSDAYSCAMSChange(TGridColumn* sender) {
-    swallowErrors([&] {
-        applyCountChange(*m_rows, planGrid->ColumnIndex(sender), planGrid->EditorText());
-    });
+    swallowErrors(
+        [&] { applyCountChange(*m_rows, planGrid->ColumnIndex(sender), planGrid->EditorText()); });
     RecalcFocusedRow();
 }
 
 void TPlannerPage::RecalcFocusedRow() {
     bool reachedTotals = false;
-    swallowErrors([&] {
-        reachedTotals = recalcFocusedRowCells(*m_rows, platform().decimalSeparator());
-    });
+    swallowErrors(
+        [&] { reachedTotals = recalcFocusedRowCells(*m_rows, platform().decimalSeparator()); });
     if (reachedTotals)
         swallowErrors([this] { RecalcTotals(); });
     m_recalcs.count();

@@ -135,15 +135,15 @@ void TPlannerPage::connectHandlers() {
     connectChange("cCamNum", &TPlannerPage::cFPSDAYSCAMSChange);
 }
 
-void TPlannerPage::connectChange(const char* column,
-                                 void (TPlannerPage::*handler)(TGridColumn*)) {
-    connect(planGrid->ColumnByName(QString::fromLatin1(column)), &TGridColumn::change, this,
-            [this, handler](TGridColumn* sender) {
-                reportErrors([&] { (this->*handler)(sender); });
-            });
+void TPlannerPage::connectChange(const char* column, void (TPlannerPage::*handler)(TGridColumn*)) {
+    connect(
+        planGrid->ColumnByName(QString::fromLatin1(column)), &TGridColumn::change, this,
+        [this, handler](TGridColumn* sender) { reportErrors([&] { (this->*handler)(sender); }); });
 }
 
-void TPlannerPage::fillPickLists() { vantrel::fillPickLists(*planGrid); }
+void TPlannerPage::fillPickLists() {
+    vantrel::fillPickLists(*planGrid);
+}
 
 void TPlannerPage::setFileChooser(const TFileDialog::Chooser& chooser) {
     OpenDialog1.setChooser(chooser);

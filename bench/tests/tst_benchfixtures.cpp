@@ -32,7 +32,10 @@ private slots:
         QCOMPARE(defaultRowStream(1), saved);
         qsizetype textBytes = 0;
         for (int i = 0; i < 8; ++i)
-            textBytes += calc.plannerPage->planGrid->GetCellText(calc.plannerPage->planGrid->RowAt(0), i).toUtf8().size();
+            textBytes +=
+                calc.plannerPage->planGrid->GetCellText(calc.plannerPage->planGrid->RowAt(0), i)
+                    .toUtf8()
+                    .size();
         QCOMPARE(defaultRowTextBytes(), textBytes);
     }
 
@@ -68,7 +71,8 @@ private slots:
         QCOMPARE(calc.plannerPage->planGrid->FocusedRow(), calc.plannerPage->planGrid->RowAt(0));
         QCOMPARE(calc.plannerPage->recalcCount(), before + 1);
         QCOMPARE(calc.plannerPage->edFPS->text(), QString("2500"));
-        QCOMPARE(calc.plannerPage->planGrid->GetCellText(calc.plannerPage->planGrid->RowAt(249), 6), QString("3.68"));
+        QCOMPARE(calc.plannerPage->planGrid->GetCellText(calc.plannerPage->planGrid->RowAt(249), 6),
+                 QString("3.68"));
         QVERIFY(calc.isVisible());
         QCOMPARE(window.unexpectedBoxes(), 0);
     }

@@ -35,7 +35,8 @@ QStringList rowTexts(const TPlanGrid& grid, int index) {
 }
 
 QStringList totals(const TCalc& calc) {
-    return {calc.plannerPage->edFPS->text(), calc.plannerPage->edBandwidth->text(), calc.plannerPage->edSpace->text()};
+    return {calc.plannerPage->edFPS->text(), calc.plannerPage->edBandwidth->text(),
+            calc.plannerPage->edSpace->text()};
 }
 
 // The colour a label's text is drawn in: its darkest pixel on a light page.

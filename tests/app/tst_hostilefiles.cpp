@@ -36,7 +36,8 @@ struct WindowState {
                 texts << grid.RowAt(r)->text(c);
         }
         focused = grid.FocusedRow();
-        totals = {calc.plannerPage->edFPS->text(), calc.plannerPage->edBandwidth->text(), calc.plannerPage->edSpace->text()};
+        totals = {calc.plannerPage->edFPS->text(), calc.plannerPage->edBandwidth->text(),
+                  calc.plannerPage->edSpace->text()};
     }
     bool operator==(const WindowState&) const = default;
 
@@ -290,9 +291,9 @@ void TestHostileFiles::strangeButCompleteFilesLoad() {
     if (rows > 0)
         QVERIFY(grid.RowAt(0)->text(0) == firstText);
     else // nothing to recalculate: the totals stay as they were
-        QCOMPARE(QStringList(
-                     {page().edFPS->text(), page().edBandwidth->text(), page().edSpace->text()}),
-                 before.totals);
+        QCOMPARE(
+            QStringList({page().edFPS->text(), page().edBandwidth->text(), page().edSpace->text()}),
+            before.totals);
     QVERIFY(!m_calc->grab().isNull()); // and the window paints what it holds
     checkTheWindowStillAnswers();
 }

@@ -82,7 +82,8 @@ private slots:
             QVERIFY2(contrastRatio(ink, backgroundOf(label, planner)) >= kMinimumContrast,
                      qPrintable(label->objectName()));
         }
-        for (QLineEdit* box : {calc.plannerPage->edFPS, calc.plannerPage->edBandwidth, calc.plannerPage->edSpace}) {
+        for (QLineEdit* box :
+             {calc.plannerPage->edFPS, calc.plannerPage->edBandwidth, calc.plannerPage->edSpace}) {
             const QPalette p = box->palette();
             QCOMPARE(p.color(QPalette::Base), QColor(224, 238, 254));
             QVERIFY2(contrastRatio(p.color(QPalette::Text), p.color(QPalette::Base)) >=
@@ -113,7 +114,8 @@ private slots:
 
         // A light scheme keeps the designed colours exactly.
         if (!dark) {
-            QCOMPARE(calc.plannerPage->lbLink->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            QCOMPARE(calc.plannerPage->lbLink->palette().color(QPalette::WindowText),
+                     QColor(0, 0, 255));
             QCOMPARE(calc.aboutPage->lbName->palette().color(QPalette::WindowText),
                      QColor(0, 64, 128));
             QCOMPARE(calc.plannerPage->edFPS->palette().color(QPalette::Text),

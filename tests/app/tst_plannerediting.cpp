@@ -18,7 +18,8 @@ using vantrel::test::localeNumber;
 namespace {
 
 QStringList totals(const TCalc& calc) {
-    return {calc.plannerPage->edFPS->text(), calc.plannerPage->edBandwidth->text(), calc.plannerPage->edSpace->text()};
+    return {calc.plannerPage->edFPS->text(), calc.plannerPage->edBandwidth->text(),
+            calc.plannerPage->edSpace->text()};
 }
 
 } // namespace

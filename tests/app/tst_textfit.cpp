@@ -94,7 +94,8 @@ private slots:
         for (int number = 1; number <= kAdCount; ++number) {
             for (const QString& text : {builtInAd(number).Banner, builtInAd(number).AltBanner}) {
                 calc.plannerPage->lbBanner->setText(text);
-                if (const QString problem = fitProblem(calc.plannerPage->lbBanner); !problem.isEmpty())
+                if (const QString problem = fitProblem(calc.plannerPage->lbBanner);
+                    !problem.isEmpty())
                     problems << problem;
             }
         }

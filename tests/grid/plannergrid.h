@@ -58,8 +58,8 @@ struct PlannerGrid {
         TGridRow* row = grid->AddRow();
         const QByteArrayList texts = defaultRowTexts();
         for (int i = 0; i < texts.size(); ++i)
-            grid->SetCellValue(row, i,
-                               QString::fromUtf8(texts[i]).replace(u'.', platform().decimalSeparator()));
+            grid->SetCellValue(
+                row, i, QString::fromUtf8(texts[i]).replace(u'.', platform().decimalSeparator()));
         return row;
     }
 

@@ -3,8 +3,10 @@
 #include "planner/planner.h"
 #include "planner/recalccounter.h"
 #include "tests/planner/memoryrows.h"
+#include "tests/support/defaultrow.h"
 
 #include <QTest>
+#include <functional>
 #include <limits>
 
 using namespace vantrel;
@@ -13,12 +15,17 @@ using vantrel::test::MemoryRows;
 namespace {
 
 // A row as the user has it after adding it and editing as `edit` does.
-QByteArrayList rowAfter(const std::function<void(MemoryRows&)>& edit, QChar separator = u'.') {
+QByteArrayList rowAfter(const std::function<void(MemoryRows&)>& edit) {
     MemoryRows rows;
     addCameraType(rows);
     edit(rows);
-    recalcFocusedRowCells(rows, separator);
+    recalcFocusedRowCells(rows, u'.');
     return rows.rows.value(rows.focused);
+}
+
+QByteArrayList withCell(QByteArrayList texts, int cell, const QByteArray& text) {
+    texts[cell] = text;
+    return texts;
 }
 
 } // namespace
@@ -30,33 +37,28 @@ private slots:
         using Edit = std::function<void(MemoryRows&)>;
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<QByteArrayList>("row");
-        QTest::newRow("new row") << Edit([](MemoryRows&) {})
-                                 << QByteArrayList{"640x480 (VGA)", "MJPG-Medium (20)", "46", "10",
-                                                   "1", "1", "3.68", "37.90283203125"};
-        QTest::newRow("3 MP, then RAW")
-            << Edit([](MemoryRows& r) {
-                   applyResolutionChange(r, "2048x1536 (3 MP)");
-                   applyCompressionChange(r, "RAW Data (no compr.)");
-               })
-            << QByteArrayList{"2048x1536 (3 MP)", "RAW Data (no compr.)", "9217", "10", "1", "1",
-                              "737.36", "7594.57397460938"};
-        QTest::newRow("no compression") << Edit([](MemoryRows& r) { applyCompressionChange(r, "?"); })
-                                        << QByteArrayList{"640x480 (VGA)", "?", "0", "10", "1",
-                                                          "1", "0", "0"};
+        QTest::newRow("new row") << Edit([](MemoryRows&) {}) << test::defaultRowTexts();
+        QTest::newRow("3 MP, then RAW") << Edit([](MemoryRows& r) {
+            applyResolutionChange(r, "2048x1536 (3 MP)");
+            applyCompressionChange(r, "RAW Data (no compr.)");
+        }) << QByteArrayList{"2048x1536 (3 MP)", "RAW Data (no compr.)", "9217", "10", "1", "1",
+                             "737.36",           "7594.57397460938"};
+        QTest::newRow("no compression")
+            << Edit([](MemoryRows& r) { applyCompressionChange(r, "?"); })
+            << QByteArrayList{"640x480 (VGA)", "?", "0", "10", "1", "1", "0", "0"};
         QTest::newRow("typed size and counts") << Edit([](MemoryRows& r) {
             applyFrameSizeChange(r, "12");
             applyCountChange(r, kFps, "15");
             applyCountChange(r, kDays, "7");
             applyCountChange(r, kCameras, "4");
         }) << QByteArrayList{"?", "?", "12", "15", "7", "4", "5.76", "415.283203125"};
-        QTest::newRow("size not a number") << Edit([](MemoryRows& r) {
-            applyFrameSizeChange(r, "12a");
-        }) << QByteArrayList{"?", "?", "0", "10", "1", "1", "0", "0"};
+        QTest::newRow("size not a number")
+            << Edit([](MemoryRows& r) { applyFrameSizeChange(r, "12a"); })
+            << QByteArrayList{"?", "?", "0", "10", "1", "1", "0", "0"};
         // Only a loaded row has a text in neither list: the size stays.
-        QTest::newRow("unlisted resolution") << Edit([](MemoryRows& r) {
-            applyResolutionChange(r, "352x288 (CIF PAL)");
-        }) << QByteArrayList{"352x288 (CIF PAL)", "MJPG-Medium (20)", "46", "10", "1", "1",
-                             "3.68", "37.90283203125"};
+        QTest::newRow("unlisted resolution")
+            << Edit([](MemoryRows& r) { applyResolutionChange(r, "352x288 (CIF PAL)"); })
+            << withCell(test::defaultRowTexts(), kResolution, "352x288 (CIF PAL)");
     }
     void editsRecalculateTheRow() {
         QFETCH(std::function<void(MemoryRows&)>, edit);
