@@ -1,20 +1,36 @@
 #include "app/calc.h"
 
+#include "app/captions/captions.h"
 #include "app/errorbox.h"
 #include "app/windowfont.h"
+#include "core/random.h"
 #include "grid/plangrid.h"
 #include "lens/lenspage.h"
 #include "partners/aboutpage.h"
+#include "partners/adrotation.h"
+#include "partners/partnerbanner.h"
 #include "partners/programicon.h"
+#include "planner/plannerpage.h"
 #include "platform/ui/anchors.h"
 #include "platform/ui/pagecontrol.h"
+#include "platform/platform.h"
 #include "platform/ui/tabsheet.h"
 #include "platform/ui/windowplacement.h"
 
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace vantrel {
+
+namespace {
+
+// A page fills its tab sheet and follows it when the window is resized.
+template <class Page> Page* placed(Page* page, TTabSheet* sheet) {
+    auto* layout = new AnchorLayout(sheet, kTabPageDesignSize);
+    layout->place(page, QRect(QPoint(0, 0), kTabPageDesignSize), kAllSides);
+    return page;
+}
+
+} // namespace
 
 TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Calc"));
@@ -43,35 +59,35 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     tsFocus =
         new TTabSheet(QStringLiteral("tsFocus"), QStringLiteral("Lens && Angle"), PageControl1);
     tsAbout = new TTabSheet(QStringLiteral("tsAbout"), QStringLiteral("?"), PageControl1);
-    createPlannerTab();
-    createLensTab();
-    createAboutTab();
+    plannerPage = placed(new TPlannerPage(tsCalc), tsCalc);
+    lensPage = placed(new lens::TLensPage(tsFocus), tsFocus);
+    aboutPage = placed(new TAboutPage(tsAbout), tsAbout);
     PageControl1->setCurrentWidget(tsCalc);
+    banner = new TPartnerBanner(plannerPage->lbBanner, plannerPage->lbLink, adverts(), this);
+    connect(plannerPage, &TPlannerPage::focusedRowRecalculated, this, &TCalc::ChangeAd);
 
-    OpenDialog1.DefaultExt = QStringLiteral("ip");
-    OpenDialog1.Filter = QStringLiteral("Vantrel (*.ip)|*.ip");
-    SaveDialog1.DefaultExt = QStringLiteral("ip");
-    SaveDialog1.Filter = OpenDialog1.Filter;
-    SaveDialog1.FileName = QStringLiteral("myconfig");
-
-    wireEvents();
     MyFormCreate();
     // First in the tab order, the grid has the keyboard when the window first shows.
-    planGrid->setFocus(Qt::OtherFocusReason);
+    plannerPage->planGrid->setFocus(Qt::OtherFocusReason);
 }
 
 TCalc::~TCalc() = default;
 
-void TCalc::createLensTab() {
-    lensPage = new lens::TLensPage(tsFocus);
-    auto* layout = new AnchorLayout(tsFocus, kTabPageDesignSize);
-    layout->place(lensPage, QRect(QPoint(0, 0), kTabPageDesignSize), kAllSides);
+// The start-up sequence, run once before the window is first shown.
+void TCalc::MyFormCreate() {
+    adverts().setLastAdTick(platform().tickCount());
+    Randomize();
+    lensPage->selectDefaultSensor();
+    plannerPage->fillPickLists();
+    SystemLanguage = languageByte(platform());
+    LocalizeCaptions(this, SystemLanguage);
+    completeVersionLabel(aboutPage->lbVersion);
+    plannerPage->btnAddClick();
+    banner->showFirstAd();
 }
 
-void TCalc::createAboutTab() {
-    aboutPage = new TAboutPage(tsAbout);
-    auto* layout = new AnchorLayout(tsAbout, kTabPageDesignSize);
-    layout->place(aboutPage, QRect(QPoint(0, 0), kTabPageDesignSize), kAllSides);
+void TCalc::ChangeAd() {
+    banner->ChangeAd(plannerPage->recalcCount());
 }
 
 } // namespace vantrel

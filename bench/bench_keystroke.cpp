@@ -8,7 +8,7 @@
 #include "bench/paintwatch.h"
 #include "grid/gridmodel.h"
 #include "grid/plangrid.h"
-#include "planner/recalccounter.h"
+#include "planner/plannerpage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,23 +47,23 @@ void keystroke(benchmark::State& state, qsizetype rows) {
     CalcWindow window;
     TCalc& calc = window.calc();
     window.loadDefaultRows(rows);
-    QWidget* editor = openFpsEditor(*calc.planGrid);
+    QWidget* editor = openFpsEditor(*calc.plannerPage->planGrid);
     if (!editor) {
         state.SkipWithError("no editor opened on the FPS cell");
         return;
     }
-    PaintCounter paints(calc.planGrid->viewport());
+    PaintCounter paints(calc.plannerPage->planGrid->viewport());
     bool shorten = true;
     QElapsedTimer repaint;
     qint64 repaintNs = 0;
     for (auto _ : state) {
-        const qint32 before = RecalcCounter();
+        const qint32 before = calc.plannerPage->recalcCount();
         const int painted = paints.count();
         QTest::keyClick(editor, nextKey(shorten));
         repaint.start();
         QApplication::processEvents();
         repaintNs += repaint.nsecsElapsed();
-        if (RecalcCounter() != before + 1 || paints.count() == painted) {
+        if (calc.plannerPage->recalcCount() != before + 1 || paints.count() == painted) {
             state.SkipWithError("the keystroke did not recalculate and repaint");
             return;
         }
@@ -72,7 +72,7 @@ void keystroke(benchmark::State& state, qsizetype rows) {
     state.counters["repaint_s"] = double(repaintNs) / 1e9 / double(state.iterations());
     // The other rows count 10 each; the edited one its own FPS.
     const qint64 fps = shorten ? 10 : 1;
-    if (calc.edFPS->text() != QString::number(10 * (rows - 1) + fps))
+    if (calc.plannerPage->edFPS->text() != QString::number(10 * (rows - 1) + fps))
         state.SkipWithError("the totals do not follow the keystrokes");
 }
 
@@ -101,10 +101,10 @@ void recalcTotals(benchmark::State& state, qsizetype rows) {
     CalcWindow window;
     TCalc& calc = window.calc();
     window.loadDefaultRows(rows);
-    calc.edFPS->clear();
+    calc.plannerPage->edFPS->clear();
     for (auto _ : state)
-        calc.RecalcTotals();
-    if (calc.edFPS->text() != QString::number(10 * rows))
+        calc.plannerPage->RecalcTotals();
+    if (calc.plannerPage->edFPS->text() != QString::number(10 * rows))
         state.SkipWithError("the totals are wrong");
 }
 
@@ -112,7 +112,7 @@ void recalcTotals(benchmark::State& state, qsizetype rows) {
 void walkRows(benchmark::State& state, qsizetype rows) {
     CalcWindow window;
     window.loadDefaultRows(rows);
-    const TGridRowList& list = window.calc().planGrid->rows();
+    const TGridRowList& list = window.calc().plannerPage->planGrid->rows();
     for (auto _ : state) {
         qsizetype bytes = 0;
         for (const auto& row : list)

@@ -6,7 +6,7 @@
 #include "bench/calcwindow.h"
 #include "bench/rowfiles.h"
 #include "grid/plangrid.h"
-#include "planner/recalccounter.h"
+#include "planner/plannerpage.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,8 +21,8 @@ QString name(qsizetype rows) {
 
 // Every iteration starts where a user does: the one row of start-up.
 void backToStartUp(TCalc& calc) {
-    calc.planGrid->ClearRows();
-    calc.btnAddClick();
+    calc.plannerPage->planGrid->ClearRows();
+    calc.plannerPage->btnAddClick();
     QApplication::processEvents();
 }
 
@@ -30,21 +30,22 @@ void load(benchmark::State& state, qsizetype rows) {
     const QString path = rowFiles().pathFor(rows);
     CalcWindow window;
     TCalc& calc = window.calc();
-    TFileDialog::setChooserForTests([path](auto, const QString&) { return path; });
+    calc.plannerPage->setFileChooser([path](auto, const QString&) { return path; });
     for (auto _ : state) {
         state.PauseTiming();
         backToStartUp(calc);
-        const qint32 before = RecalcCounter();
+        const qint32 before = calc.plannerPage->recalcCount();
         state.ResumeTiming();
-        calc.btnLoadClick();
+        calc.plannerPage->btnLoadClick();
         QApplication::processEvents();
-        if (calc.planGrid->RowCount() != rows || RecalcCounter() != before + 1) {
+        if (calc.plannerPage->planGrid->RowCount() != rows ||
+            calc.plannerPage->recalcCount() != before + 1) {
             state.SkipWithError("the load did not read every row and recalculate once");
             return;
         }
     }
     // Every default row counts 10 frames per second in the total.
-    if (calc.edFPS->text() != QString::number(10 * rows))
+    if (calc.plannerPage->edFPS->text() != QString::number(10 * rows))
         state.SkipWithError("the totals do not cover the loaded rows");
     if (window.unexpectedBoxes() > 0)
         state.SkipWithError("the load showed a message box");

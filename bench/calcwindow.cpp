@@ -2,6 +2,7 @@
 
 #include "bench/rowfiles.h"
 #include "grid/plangrid.h"
+#include "planner/plannerpage.h"
 #include "tests/support/modalwatchdog.h"
 
 #include <QApplication>
@@ -19,7 +20,6 @@ CalcWindow::CalcWindow()
 }
 
 CalcWindow::~CalcWindow() {
-    TFileDialog::setChooserForTests({});
     m_calc.reset();
 }
 
@@ -27,8 +27,8 @@ void CalcWindow::loadDefaultRows(qsizetype count) {
     QByteArray bytes = defaultRowStream(count);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    m_calc->planGrid->ReadRows(buffer);
-    m_calc->RecalcFocusedRow();
+    m_calc->plannerPage->planGrid->ReadRows(buffer);
+    m_calc->plannerPage->RecalcFocusedRow();
     QApplication::processEvents();
 }
 

@@ -128,7 +128,11 @@ void TGridDelegate::leave(TCellEditor* editor, EndEditHint hint) {
     if (!guard || !guard->isOpen())
         return;
     emit commitData(editor);
-    if (!guard || !guard->isOpen())
+    closeIfOpen(guard, hint);
+}
+
+void TGridDelegate::closeIfOpen(const QPointer<TCellEditor>& editor, EndEditHint hint) {
+    if (!editor || !editor->isOpen())
         return;
     editor->markClosed();
     emit closeEditor(editor, hint);
@@ -160,10 +164,7 @@ bool TGridDelegate::eventFilter(QObject* object, QEvent* event) {
         case Qt::Key_Escape: {
             QPointer<TCellEditor> guard(editor);
             editor->escape(); // may notify
-            if (guard && guard->isOpen()) {
-                editor->markClosed();
-                emit closeEditor(editor, RevertModelCache);
-            }
+            closeIfOpen(guard, RevertModelCache);
             return true;
         }
         case Qt::Key_PageUp:
@@ -189,10 +190,7 @@ bool TGridDelegate::eventFilter(QObject* object, QEvent* event) {
         // Leaving by a click elsewhere: commit as it stands, no leaving check.
         QPointer<TCellEditor> guard(editor);
         emit commitData(editor);
-        if (guard && guard->isOpen()) {
-            editor->markClosed();
-            emit closeEditor(editor, NoHint);
-        }
+        closeIfOpen(guard, NoHint);
         return false;
     }
     default: return false;

@@ -3,6 +3,7 @@
 // an editor (Tab, Enter, Escape, paging) and the focus leaving it.
 #pragma once
 
+#include <QPointer>
 #include <QStyledItemDelegate>
 
 namespace vantrel {
@@ -34,6 +35,8 @@ protected:
 private:
     // Runs the editor's leaving check, commits it and closes it.
     void leave(TCellEditor* editor, EndEditHint hint);
+    // Closes the editor unless a handler it notified has closed or destroyed it.
+    void closeIfOpen(const QPointer<TCellEditor>& editor, EndEditHint hint);
 
     TPlanGrid* m_grid;
 };

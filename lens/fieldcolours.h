@@ -1,6 +1,8 @@
 // The backgrounds that tell which lens field was computed and which was typed.
 #pragma once
 
+#include "platform/ui/legibility.h"
+
 #include <QColor>
 
 class QWidget;
@@ -13,7 +15,6 @@ enum class FieldColour {
     InvalidAngle // the focal length while the angle is 0
 };
 
-inline const QColor kComputedColour(224, 238, 254);
 inline const QColor kInvalidAngleColour(240, 128, 128);
 
 void setFieldColour(QWidget* field, FieldColour colour);

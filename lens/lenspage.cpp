@@ -12,6 +12,7 @@
 #include "lens/spinedit.h"
 #include "platform/platform.h"
 #include "platform/ui/legibility.h"
+#include "platform/ui/tabsheet.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,8 +31,8 @@ const Anchors kTopRight = Anchors(int(Anchor::Top) | int(Anchor::Right));
 
 TLensPage::TLensPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("lensPage"));
-    resize(kDesignSize);
-    m_layout = new AnchorLayout(this, kDesignSize);
+    resize(kTabPageDesignSize);
+    m_layout = new AnchorLayout(this, kTabPageDesignSize);
     createControls();
     placeControls();
     setTabOrder();

@@ -21,8 +21,6 @@ class TSpinEdit;
 class TLensPage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QSize kDesignSize{704, 478};
-
     explicit TLensPage(QWidget* parent = nullptr);
     ~TLensPage() override;
 

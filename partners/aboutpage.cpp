@@ -5,6 +5,7 @@
 #include "partners/programicon.h"
 #include "platform/ui/anchors.h"
 #include "platform/ui/legibility.h"
+#include "platform/ui/tabsheet.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -13,7 +14,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr QSize kDesignSize(704, 478);
 // Wide enough for the version in any caption; left-aligned, so it reads as a
 // label sized to its text.
 constexpr int kVersionWidth = 560;
@@ -62,13 +62,13 @@ TAboutPage::TAboutPage(QWidget* parent) : QWidget(parent) {
     lbContainsLinks = makeLabel(this, "lbContainsLinks", QString::fromLatin1(kLinksNote));
     lbContainsLinks->setWordWrap(true);
 
-    auto* layout = new AnchorLayout(this, kDesignSize);
+    auto* layout = new AnchorLayout(this, kTabPageDesignSize);
     layout->place(Bevel1, QRect(24, 72, 643, 393), kAllSides);
     layout->place(Image1, QRect(24, 16, 41, 49));
     layout->place(lbName, QRect(QPoint(80, 16), lbName->sizeHint()));
     layout->place(lbVersion, QRect(80, 48, kVersionWidth, lbVersion->sizeHint().height()));
     layout->place(lbContainsLinks, QRect(32, 424, 369, 41), Anchor::Left | Anchor::Bottom);
-    resize(kDesignSize);
+    resize(kTabPageDesignSize);
 }
 
 void completeVersionLabel(QLabel* label, const QString& version) {

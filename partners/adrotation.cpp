@@ -8,7 +8,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kRussian = 25;
 constexpr int kRotationStartDay = 39423; // 7 December 2007
 constexpr int kRecalcsBeforeRotation = 5;
 constexpr quint64 kRotationIntervalMs = 10000;
@@ -20,7 +19,7 @@ int nextNumber(int number) {
 
 // The English frame-size note is never shown on a Russian system.
 int skipForLanguage(int number, int lang) {
-    return number == 1 && lang == kRussian ? 2 : number;
+    return number == 1 && lang == kRussianLanguage ? 2 : number;
 }
 
 bool speaks(const AdRec& ad, int lang) {

@@ -1,6 +1,6 @@
 #include "planner/catalogue.h"
 
-#include "grid/plangrid.h"
+#include "planner/planrows.h"
 
 namespace vantrel {
 
@@ -17,18 +17,6 @@ constexpr std::array<std::array<int, kCatalogueSize>, kCatalogueSize> kFrameSize
     {31, 42, 170, 220, 290, 450, 9217, 0},
     {0, 0, 0, 0, 0, 0, 0, 0},
 }};
-
-TGridPickColumn* pickColumn(const TPlanGrid& grid, QStringView name) {
-    return qobject_cast<TGridPickColumn*>(grid.ColumnByName(name));
-}
-
-void fillPickList(TPlanGrid& grid, QStringView name, const QStringList& texts) {
-    if (TGridPickColumn* column = pickColumn(grid, name)) {
-        column->Items.clear();
-        column->Items << texts;
-        column->DropDownListStyle = true;
-    }
-}
 
 } // namespace
 
@@ -55,11 +43,6 @@ NewRowValues newRowValues() {
     return {resolutionTexts()[2], compressionTexts()[4], frameSizeKB(3, 5), 10, 1, 1};
 }
 
-void FillPickLists(TPlanGrid& grid) {
-    fillPickList(grid, u"cResolution", resolutionTexts());
-    fillPickList(grid, u"cCompression", compressionTexts());
-}
-
 std::optional<int> catalogueNumber(const QStringList& items, const QString& text) {
     for (qsizetype i = 0; i < items.size(); ++i)
         if (items[i].compare(text, Qt::CaseInsensitive) == 0)
@@ -67,14 +50,10 @@ std::optional<int> catalogueNumber(const QStringList& items, const QString& text
     return std::nullopt;
 }
 
-std::optional<int> LookupFrameSize(const TPlanGrid& grid, const QString& resolution,
+std::optional<int> LookupFrameSize(const TPlanRows& rows, const QString& resolution,
                                    const QString& compression) {
-    const TGridPickColumn* resolutions = pickColumn(grid, u"cResolution");
-    const TGridPickColumn* compressions = pickColumn(grid, u"cCompression");
-    if (!resolutions || !compressions)
-        return std::nullopt;
-    const auto r = catalogueNumber(resolutions->Items, resolution);
-    const auto c = catalogueNumber(compressions->Items, compression);
+    const auto r = catalogueNumber(rows.pickList(kResolution), resolution);
+    const auto c = catalogueNumber(rows.pickList(kCompression), compression);
     if (!r || !c)
         return std::nullopt;
     return frameSizeKB(*r, *c);

@@ -9,7 +9,7 @@
 
 namespace vantrel {
 
-class TPlanGrid;
+class TPlanRows;
 
 inline constexpr int kCatalogueSize = 8;
 
@@ -29,16 +29,12 @@ struct NewRowValues {
 };
 NewRowValues newRowValues();
 
-// Fills the Resolution and Compression pick lists of the grid from the
-// catalogue and restricts both to their listed texts.
-void FillPickLists(TPlanGrid& grid);
-
 // Position (from 1) of a text in a list, letter case ignored, spaces significant.
 std::optional<int> catalogueNumber(const QStringList& items, const QString& text);
 
 // The frame size for a resolution and a compression text, looked up through the
-// grid's pick lists; nullopt when either text is in neither list.
-std::optional<int> LookupFrameSize(const TPlanGrid& grid, const QString& resolution,
+// rows' pick lists; nullopt when either text is in neither list.
+std::optional<int> LookupFrameSize(const TPlanRows& rows, const QString& resolution,
                                    const QString& compression);
 
 } // namespace vantrel

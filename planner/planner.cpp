@@ -1,102 +1,101 @@
 #include "planner/planner.h"
 
 #include "core/numbers.h"
-#include "grid/plangrid.h"
 #include "planner/catalogue.h"
-#include "platform/platform.h"
+#include "planner/planrows.h"
 
 namespace vantrel {
 
 namespace {
 
-void writeFrameSizeFor(TPlanGrid& grid, TGridRow* row, const QString& resolution,
+void writeInt(TPlanRows& rows, int row, int cell, qint32 value) {
+    rows.setCellText(row, cell, QString::number(value));
+}
+
+void writeFrameSizeFor(TPlanRows& rows, int row, const QString& resolution,
                        const QString& compression) {
     // A text in neither list (only a loaded row has one) keeps the old size.
-    if (const auto size = LookupFrameSize(grid, resolution, compression))
-        grid.SetCellValue(row, kFrameSize, *size);
+    if (const auto size = LookupFrameSize(rows, resolution, compression))
+        writeInt(rows, row, kFrameSize, *size);
 }
 
 } // namespace
 
-void addCameraType(TPlanGrid& grid) {
-    TGridRow* row = grid.AddRow();
+void addCameraType(TPlanRows& rows) {
+    const int row = rows.addRow();
     const NewRowValues v = newRowValues();
-    grid.SetCellValue(row, kResolution, v.resolution);
-    grid.SetCellValue(row, kCompression, v.compression);
-    grid.SetCellValue(row, kFrameSize, v.frameSize);
-    grid.SetCellValue(row, kFps, v.fps);
-    grid.SetCellValue(row, kDays, v.days);
-    grid.SetCellValue(row, kCameras, v.cameras);
-    grid.FocusRow(row);
+    rows.setCellText(row, kResolution, v.resolution);
+    rows.setCellText(row, kCompression, v.compression);
+    writeInt(rows, row, kFrameSize, v.frameSize);
+    writeInt(rows, row, kFps, v.fps);
+    writeInt(rows, row, kDays, v.days);
+    writeInt(rows, row, kCameras, v.cameras);
+    rows.focusRow(row);
 }
 
-void removeFocusedCameraType(TPlanGrid& grid) {
-    if (TGridRow* row = grid.FocusedRow())
-        grid.DeleteRow(row);
+void removeFocusedCameraType(TPlanRows& rows) {
+    if (const int row = rows.focusedRow(); row >= 0)
+        rows.deleteRow(row);
 }
 
-void applyResolutionChange(TPlanGrid& grid) {
-    TGridRow* row = grid.FocusedRow();
-    if (!row)
+void applyResolutionChange(TPlanRows& rows, const QString& editorText) {
+    const int row = rows.focusedRow();
+    if (row < 0)
         return;
-    const QString resolution = grid.EditorText();
-    grid.SetCellValue(row, kResolution, resolution);
-    writeFrameSizeFor(grid, row, resolution, grid.GetCellText(row, kCompression));
+    rows.setCellText(row, kResolution, editorText);
+    writeFrameSizeFor(rows, row, editorText, rows.cellText(row, kCompression));
 }
 
-void applyCompressionChange(TPlanGrid& grid) {
-    TGridRow* row = grid.FocusedRow();
-    if (!row)
+void applyCompressionChange(TPlanRows& rows, const QString& editorText) {
+    const int row = rows.focusedRow();
+    if (row < 0)
         return;
-    const QString compression = grid.EditorText();
-    const QString resolution = grid.GetCellText(row, kResolution);
-    grid.SetCellValue(row, kCompression, compression);
-    writeFrameSizeFor(grid, row, resolution, compression);
+    const QString resolution = rows.cellText(row, kResolution);
+    rows.setCellText(row, kCompression, editorText);
+    writeFrameSizeFor(rows, row, resolution, editorText);
 }
 
-void applyFrameSizeChange(TPlanGrid& grid) {
-    TGridRow* row = grid.FocusedRow();
-    if (!row)
+void applyFrameSizeChange(TPlanRows& rows, const QString& editorText) {
+    const int row = rows.focusedRow();
+    if (row < 0)
         return;
     // A typed size no longer belongs to a catalogue combination.
-    grid.SetCellValue(row, kResolution, QStringLiteral("?"));
-    grid.SetCellValue(row, kCompression, QStringLiteral("?"));
-    grid.SetCellValue(row, kFrameSize, readInt32Or(grid.EditorText(), 0));
+    rows.setCellText(row, kResolution, QStringLiteral("?"));
+    rows.setCellText(row, kCompression, QStringLiteral("?"));
+    writeInt(rows, row, kFrameSize, readInt32Or(editorText, 0));
 }
 
-void applyCountChange(TPlanGrid& grid, const TGridColumn* sender) {
-    const qint32 value = readInt32Or(grid.EditorText(), 0);
-    const int cell = grid.ColumnIndex(sender);
-    if (TGridRow* row = grid.FocusedRow(); row && cell >= 0)
-        grid.SetCellValue(row, cell, value);
+void applyCountChange(TPlanRows& rows, int cell, const QString& editorText) {
+    const qint32 value = readInt32Or(editorText, 0);
+    if (const int row = rows.focusedRow(); row >= 0 && cell >= 0)
+        writeInt(rows, row, cell, value);
 }
 
-bool recalcFocusedRowCells(TPlanGrid& grid) {
-    TGridRow* row = grid.FocusedRow();
-    if (!row)
+bool recalcFocusedRowCells(TPlanRows& rows, QChar decimalSeparator) {
+    const int row = rows.focusedRow();
+    if (row < 0)
         return false;
     const QLocale locale;
-    const auto number = [&](int cell) { return cellNumber(grid.GetCellText(row, cell), locale); };
+    const auto number = [&](int cell) { return cellNumber(rows.cellText(row, cell), locale); };
     const auto frame = number(kFrameSize), fps = number(kFps), cameras = number(kCameras);
     if (!frame || !fps || !cameras)
         return false;
     const auto bandwidth = bandwidthMbits(*frame, *fps, *cameras);
     if (!bandwidth)
         return false;
-    grid.SetCellValue(row, kBandwidth, *bandwidth);
+    rows.setCellText(row, kBandwidth, formatGeneral(*bandwidth, decimalSeparator));
     const auto days = number(kDays);
     const auto disk = days ? diskSpaceGB(*frame, *fps, *days, *cameras) : std::nullopt;
     if (!disk)
         return false; // the bandwidth just written stays
-    grid.SetCellValue(row, kDiskSpace, *disk);
+    rows.setCellText(row, kDiskSpace, formatGeneral(*disk, decimalSeparator));
     return true;
 }
 
-TotalTexts totalTexts(const TPlanGrid& grid) {
-    const QChar separator = platform().decimalSeparator();
-    const Totals t = computeTotals(grid.rows(), separator);
-    return {QString::number(t.fps), formatGeneral(t.bandwidth, separator),
-            formatGeneral(t.diskSpace, separator)};
+TotalTexts totalTexts(const TPlanRows& rows, QChar decimalSeparator) {
+    const Totals t = computeTotals(rows, decimalSeparator);
+    return {QString::number(t.fps), formatGeneral(t.bandwidth, decimalSeparator),
+            formatGeneral(t.diskSpace, decimalSeparator)};
 }
 
 } // namespace vantrel

@@ -6,8 +6,17 @@
 
 namespace vantrel {
 
-qint32 RecalcCounter();
-void CountRecalc(); // wraps at the 32-bit limit rather than overflowing
-void ResetRecalcCounterForTest();
+class TRecalcCounter {
+public:
+    TRecalcCounter() = default;
+    explicit TRecalcCounter(quint32 start) : m_count(start) {}
+
+    qint32 value() const { return static_cast<qint32>(m_count); }
+    // Wraps at the 32-bit limit rather than overflowing.
+    void count() { ++m_count; }
+
+private:
+    quint32 m_count = 0;
+};
 
 } // namespace vantrel

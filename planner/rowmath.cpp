@@ -2,7 +2,6 @@
 
 #include "core/currency.h"
 #include "core/numbers.h"
-#include "grid/plangrid.h"
 #include "planner/exactsum.h"
 
 #include <cmath>
@@ -31,12 +30,12 @@ std::optional<double> diskSpaceGB(double frameSizeKB, double fps, double days, d
     return fixedPointQuotient(product, 1024 * 1024);
 }
 
-Totals computeTotals(const TGridRowList& rows, QChar decimalSeparator) {
+Totals computeTotals(const TPlanRows& rows, QChar decimalSeparator) {
     Totals totals;
     ExactSum bandwidth, diskSpace;
-    for (const auto& row : rows) {
+    for (int row = 0; row < rows.rowCount(); ++row) {
         // Read in place: this runs over every row at each keystroke.
-        const auto text = [&](int cell) { return row->textView(cell); };
+        const auto text = [&](int cell) { return rows.cellBytes(row, cell); };
         bandwidth.add(readDecimal(text(kBandwidth), decimalSeparator).value_or(0));
         diskSpace.add(readDecimal(text(kDiskSpace), decimalSeparator).value_or(0));
         totals.fps += qint64(readInt32Or(text(kFps), 0)) * readInt32Or(text(kCameras), 0);

@@ -1,24 +1,12 @@
 // The arithmetic of one camera-type row and of the totals, free of widgets.
 #pragma once
 
-#include "grid/gridrow.h"
+#include "planner/planrows.h"
 
 #include <QLocale>
 #include <optional>
 
 namespace vantrel {
-
-// Cell indices of a camera-type row.
-enum Cell {
-    kResolution = 0,
-    kCompression = 1,
-    kFrameSize = 2,
-    kFps = 3,
-    kDays = 4,
-    kCameras = 5,
-    kBandwidth = 6,
-    kDiskSpace = 7,
-};
 
 // A cell read as a number by the locale-aware conversion, then by the
 // program's own decimal parse; nullopt when both reject it.
@@ -42,6 +30,6 @@ struct Totals {
 
 // Sums over top-level rows: cells 6 and 7 by the decimal parse (0 when not a
 // number), FPS x cameras by the integer reader (0 when not an integer).
-Totals computeTotals(const TGridRowList& rows, QChar decimalSeparator);
+Totals computeTotals(const TPlanRows& rows, QChar decimalSeparator);
 
 } // namespace vantrel

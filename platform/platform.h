@@ -35,6 +35,7 @@ Platform& platform();
 void setPlatform(Platform* replacement);
 
 // The low eight bits of the language identifier, as the program stores them.
+inline constexpr int kRussianLanguage = 25;
 inline int languageByte(const Platform& p) { return p.systemDefaultLangId() & 0xFF; }
 
 } // namespace vantrel

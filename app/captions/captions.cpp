@@ -3,14 +3,13 @@
 
 #include "app/captions/captiontable.h"
 #include "grid/gridcolumn.h"
+#include "platform/platform.h"
 #include "platform/ui/tabsheet.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 
 namespace vantrel {
-
-int SystemLanguage = 0;
 
 void applyCaption(QObject* component, const QString& caption) {
     if (auto* label = qobject_cast<QLabel*>(component))
@@ -23,8 +22,8 @@ void applyCaption(QObject* component, const QString& caption) {
         page->setCaption(caption);
 }
 
-void LocalizeCaptions(QWidget* window) {
-    if (SystemLanguage != kRussianLanguage || !window)
+void LocalizeCaptions(QWidget* window, int systemLanguage) {
+    if (systemLanguage != kRussianLanguage || !window)
         return;
     // Every entry is compared, so a repeated key would leave the last one.
     const QString suffix = QStringLiteral(".Caption");

@@ -8,15 +8,10 @@ class QWidget;
 
 namespace vantrel {
 
-inline constexpr int kRussianLanguage = 25;
-
-// The low eight bits of the system's language identifier, stored once at
-// start-up before the captions are translated.
-extern int SystemLanguage;
-
-// On a Russian system, gives every control of the window that has an entry in
-// the caption table its Russian caption; elsewhere changes nothing.
-void LocalizeCaptions(QWidget* window);
+// On a Russian system (language byte 25), gives every control of the window
+// that has an entry in the caption table its Russian caption; elsewhere
+// changes nothing.
+void LocalizeCaptions(QWidget* window, int systemLanguage);
 
 // Sets the caption of a label, button, grid column or tab page; leaves any
 // other object unchanged.

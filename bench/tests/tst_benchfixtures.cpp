@@ -5,7 +5,7 @@
 #include "bench/rowfiles.h"
 #include "grid/plangrid.h"
 #include "grid/rowstream.h"
-#include "planner/recalccounter.h"
+#include "planner/plannerpage.h"
 #include "tests/support/fakeplatform.h"
 
 #include <QBuffer>
@@ -28,11 +28,14 @@ private slots:
         QByteArray saved;
         QBuffer buffer(&saved);
         buffer.open(QIODevice::WriteOnly);
-        calc.planGrid->WriteRows(buffer);
+        calc.plannerPage->planGrid->WriteRows(buffer);
         QCOMPARE(defaultRowStream(1), saved);
         qsizetype textBytes = 0;
         for (int i = 0; i < 8; ++i)
-            textBytes += calc.planGrid->GetCellText(calc.planGrid->RowAt(0), i).toUtf8().size();
+            textBytes +=
+                calc.plannerPage->planGrid->GetCellText(calc.plannerPage->planGrid->RowAt(0), i)
+                    .toUtf8()
+                    .size();
         QCOMPARE(defaultRowTextBytes(), textBytes);
     }
 
@@ -61,14 +64,15 @@ private slots:
     void loadedWindowIsRecalculated() {
         const test::FakePlatform platform;
         CalcWindow window;
-        const qint32 before = RecalcCounter();
-        window.loadDefaultRows(250);
         TCalc& calc = window.calc();
-        QCOMPARE(calc.planGrid->RowCount(), 250);
-        QCOMPARE(calc.planGrid->FocusedRow(), calc.planGrid->RowAt(0));
-        QCOMPARE(RecalcCounter(), before + 1);
-        QCOMPARE(calc.edFPS->text(), QString("2500"));
-        QCOMPARE(calc.planGrid->GetCellText(calc.planGrid->RowAt(249), 6), QString("3.68"));
+        const qint32 before = calc.plannerPage->recalcCount();
+        window.loadDefaultRows(250);
+        QCOMPARE(calc.plannerPage->planGrid->RowCount(), 250);
+        QCOMPARE(calc.plannerPage->planGrid->FocusedRow(), calc.plannerPage->planGrid->RowAt(0));
+        QCOMPARE(calc.plannerPage->recalcCount(), before + 1);
+        QCOMPARE(calc.plannerPage->edFPS->text(), QString("2500"));
+        QCOMPARE(calc.plannerPage->planGrid->GetCellText(calc.plannerPage->planGrid->RowAt(249), 6),
+                 QString("3.68"));
         QVERIFY(calc.isVisible());
         QCOMPARE(window.unexpectedBoxes(), 0);
     }

@@ -8,6 +8,9 @@ class QWidget;
 
 namespace vantrel {
 
+// The light blue behind a value the program computed, on both tabs.
+inline const QColor kComputedColour(224, 238, 254);
+
 // The least contrast a text keeps against what is behind it.
 inline constexpr double kMinimumContrast = 4.5;
 // What a colour that has to change is given instead: a little headroom, as a

@@ -2,11 +2,15 @@
 // translation needs to set it by the page's name.
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 
 class QTabWidget;
 
 namespace vantrel {
+
+// Every tab page is designed at this size; its controls anchor to its edges.
+inline constexpr QSize kTabPageDesignSize{704, 478};
 
 class TTabSheet : public QWidget {
     Q_OBJECT

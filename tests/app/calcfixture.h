@@ -4,7 +4,7 @@
 
 #include "app/calc.h"
 #include "partners/adrotation.h"
-#include "planner/recalccounter.h"
+#include "planner/plannerpage.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/modalwatchdog.h"
 
@@ -15,9 +15,8 @@
 namespace vantrel::test {
 
 struct CalcFixture {
-    // Starts the program-wide state afresh, then the window.
+    // Starts the partner rotation afresh, then the window.
     void start() {
-        ResetRecalcCounterForTest();
         adverts().reset();
         platform = std::make_unique<FakePlatform>();
         watchdog = std::make_unique<ModalWatchdog>();
@@ -27,13 +26,14 @@ struct CalcFixture {
     }
     // The window goes first; the boxes it raised must all have been expected.
     void stop() {
-        TFileDialog::setChooserForTests({});
         QCOMPARE(watchdog->unexpectedBoxes(), 0);
         calc.reset();
         watchdog.reset();
         platform.reset();
         QLocale::setDefault(QLocale::system());
     }
+
+    TPlannerPage& page() const { return *calc->plannerPage; }
 
     std::unique_ptr<FakePlatform> platform;
     std::unique_ptr<ModalWatchdog> watchdog;

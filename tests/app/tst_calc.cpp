@@ -6,11 +6,11 @@
 #include "grid/plangrid.h"
 #include "partners/aboutpage.h"
 #include "partners/adrotation.h"
-#include "planner/recalccounter.h"
 #include "platform/ui/tabsheet.h"
 #include "tests/app/appmain.h"
 #include "tests/app/calcfixture.h"
 #include "tests/grid/fileconditions.h"
+#include "tests/support/defaultrow.h"
 #include "tests/support/localenumber.h"
 
 #include <QFile>
@@ -35,7 +35,8 @@ QStringList rowTexts(const TPlanGrid& grid, int index) {
 }
 
 QStringList totals(const TCalc& calc) {
-    return {calc.edFPS->text(), calc.edBandwidth->text(), calc.edSpace->text()};
+    return {calc.plannerPage->edFPS->text(), calc.plannerPage->edBandwidth->text(),
+            calc.plannerPage->edSpace->text()};
 }
 
 // The colour a label's text is drawn in: its darkest pixel on a light page.
@@ -49,17 +50,6 @@ QColor inkOf(QWidget* widget) {
     return ink;
 }
 
-QStringList defaultRow() {
-    return {"640x480 (VGA)",
-            "MJPG-Medium (20)",
-            "46",
-            "10",
-            "1",
-            "1",
-            localeNumber("3.68"),
-            localeNumber("37.90283203125")};
-}
-
 } // namespace
 
 class TestCalc : public QObject {
@@ -69,56 +59,55 @@ private slots:
     void cleanup() { m.stop(); }
 
     void startsWithOneDefaultRowAndItsTotals() {
-        QCOMPARE(m.calc->planGrid->RowCount(), 1);
-        QCOMPARE(rowTexts(*m.calc->planGrid, 0), defaultRow());
+        QCOMPARE(m.page().planGrid->RowCount(), 1);
+        QCOMPARE(rowTexts(*m.page().planGrid, 0), test::defaultRowInLocale());
         QCOMPARE(totals(*m.calc),
                  (QStringList{"10", localeNumber("3.68"), localeNumber("37.90283203125")}));
-        QCOMPARE(RecalcCounter(), 1);
+        QCOMPARE(m.page().recalcCount(), 1);
         QCOMPARE(m.calc->PageControl1->currentWidget(), m.calc->tsCalc);
     }
 
     void startsWithTheFirstPartnerAndTheVersion() {
         // English at UTC+1, as the fake platform answers by default.
         QCOMPARE(adverts().CurrentAd(), 1);
-        QCOMPARE(m.calc->lbLink->text(), adverts().current()->LinkCaption);
-        QCOMPARE(m.calc->lbBanner->text(), adverts().current()->Banner);
+        QCOMPARE(m.page().lbLink->text(), adverts().current()->LinkCaption);
+        QCOMPARE(m.page().lbBanner->text(), adverts().current()->Banner);
         QCOMPARE(adverts().LastAdTick(), m.platform->tick);
         QCOMPARE(m.calc->aboutPage->lbVersion->text(), QString("version: 3.0.0.20"));
         QCOMPARE(m.calc->PageControl1->tabText(0), QString("Bandwidth && Disk Space"));
         // Each label is drawn in its own colour: a blue link, grey banner and version.
-        const QColor link = inkOf(m.calc->lbLink);
+        const QColor link = inkOf(m.page().lbLink);
         QVERIFY2(link.blue() > 200 && link.red() < 80, qPrintable(link.name()));
-        for (QWidget* grey : {static_cast<QWidget*>(m.calc->lbBanner),
+        for (QWidget* grey : {static_cast<QWidget*>(m.page().lbBanner),
                               static_cast<QWidget*>(m.calc->aboutPage->lbVersion)}) {
             const QColor ink = inkOf(grey);
             QVERIFY2(ink.lightness() >= 100 && qAbs(ink.red() - ink.blue()) < 16,
                      qPrintable(ink.name()));
         }
-        QTest::mouseClick(m.calc->lbLink, Qt::LeftButton);
+        QTest::mouseClick(m.page().lbLink, Qt::LeftButton);
         QCOMPARE(m.platform->openedUrls, QStringList{adverts().current()->LinkTarget});
     }
 
     void startsInRussianOnARussianSystem() {
         m.calc.reset();
         adverts().reset();
-        ResetRecalcCounterForTest();
         m.platform->langId = 0x0419;
         m.platform->biasMinutes = -180;
         m.calc = std::make_unique<TCalc>();
         m.calc->show();
         QCOMPARE(m.calc->PageControl1->tabText(0), QString("Трафик и Объем диска"));
         QCOMPARE(m.calc->PageControl1->tabText(2), QString("?"));
-        QCOMPARE(m.calc->btnAdd->text(), QString("Добавить"));
-        QCOMPARE(m.calc->planGrid->ColumnByName(u"cDays")->caption(), QString("Суток"));
+        QCOMPARE(m.page().btnAdd->text(), QString("Добавить"));
+        QCOMPARE(m.page().planGrid->ColumnByName(u"cDays")->caption(), QString("Суток"));
         QCOMPARE(m.calc->aboutPage->lbVersion->text(), QString("версия 3.0.0.20"));
         QCOMPARE(adverts().CurrentAd(), 2);
         // A translated caption is wider than the design's; it is shown whole.
-        QVERIFY(m.calc->lbBand->width() >= m.calc->lbBand->sizeHint().width());
+        QVERIFY(m.page().lbBand->width() >= m.page().lbBand->sizeHint().width());
         // Russian buttons have no accelerator.
         QApplication::setActiveWindow(m.calc.get());
         QTest::keyClick(m.calc.get(), Qt::Key_A, Qt::AltModifier);
         QTest::qWait(200);
-        QCOMPARE(m.calc->planGrid->RowCount(), 1);
+        QCOMPARE(m.page().planGrid->RowCount(), 1);
     }
 
     void startsWithTheLocaleSeparatorInComputedTexts() {
@@ -126,7 +115,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German));
         m.platform->separator = u',';
         m.calc = std::make_unique<TCalc>();
-        QCOMPARE(m.calc->planGrid->GetCellText(m.calc->planGrid->RowAt(0), 6), QString("3,68"));
+        QCOMPARE(m.page().planGrid->GetCellText(m.page().planGrid->RowAt(0), 6), QString("3,68"));
         QCOMPARE(totals(*m.calc), (QStringList{"10", "3,68", "37,90283203125"}));
     }
 
@@ -156,17 +145,17 @@ private slots:
             const QSize page = m.calc->tsCalc->size();
             const int dx = page.width() - kTabPageDesignSize.width();
             const int dy = page.height() - kTabPageDesignSize.height();
-            QCOMPARE(m.calc->btnAdd->geometry(), QRect(16, 16, 105, 25));
-            QCOMPARE(m.calc->btnRemove->geometry(), QRect(128, 16, 105, 25));
-            QCOMPARE(m.calc->planGrid->geometry(), QRect(16, 48, 671 + dx, 369 + dy));
-            QCOMPARE(m.calc->btnSave->geometry(), QRect(586 + dx, 16, 105, 25));
-            QCOMPARE(m.calc->btnLoad->geometry(), QRect(474 + dx, 16, 105, 25));
-            QCOMPARE(m.calc->edFPS->geometry(), QRect(393 + dx, 450 + dy, 74, 21));
-            QCOMPARE(m.calc->edBandwidth->geometry(), QRect(481 + dx, 450 + dy, 93, 21));
-            QCOMPARE(m.calc->edSpace->geometry(), QRect(585 + dx, 450 + dy, 89, 21));
-            QCOMPARE(m.calc->lbTotal->geometry().topLeft(), QPoint(340 + dx, 456 + dy));
-            QCOMPARE(m.calc->lbBanner->geometry(), QRect(16, 428 + dy, 329, 29));
-            QCOMPARE(m.calc->lbLink->geometry().topLeft(), QPoint(16, 456 + dy));
+            QCOMPARE(m.page().btnAdd->geometry(), QRect(16, 16, 105, 25));
+            QCOMPARE(m.page().btnRemove->geometry(), QRect(128, 16, 105, 25));
+            QCOMPARE(m.page().planGrid->geometry(), QRect(16, 48, 671 + dx, 369 + dy));
+            QCOMPARE(m.page().btnSave->geometry(), QRect(586 + dx, 16, 105, 25));
+            QCOMPARE(m.page().btnLoad->geometry(), QRect(474 + dx, 16, 105, 25));
+            QCOMPARE(m.page().edFPS->geometry(), QRect(393 + dx, 450 + dy, 74, 21));
+            QCOMPARE(m.page().edBandwidth->geometry(), QRect(481 + dx, 450 + dy, 93, 21));
+            QCOMPARE(m.page().edSpace->geometry(), QRect(585 + dx, 450 + dy, 89, 21));
+            QCOMPARE(m.page().lbTotal->geometry().topLeft(), QPoint(340 + dx, 456 + dy));
+            QCOMPARE(m.page().lbBanner->geometry(), QRect(16, 428 + dy, 329, 29));
+            QCOMPARE(m.page().lbLink->geometry().topLeft(), QPoint(16, 456 + dy));
         }
         m.calc->resize(100, 100);
         QCOMPARE(m.calc->size(), kMinimumClientSize);
@@ -176,7 +165,7 @@ private slots:
         for (QSize size : {kDesignClientSize, kMinimumClientSize}) {
             m.calc->resize(size);
             QCoreApplication::processEvents();
-            QLabel* labels[] = {m.calc->lbFPS, m.calc->lbBand, m.calc->lbDisk};
+            QLabel* labels[] = {m.page().lbFPS, m.page().lbBand, m.page().lbDisk};
             for (QLabel* label : labels)
                 QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
             QVERIFY(labels[0]->geometry().right() < labels[1]->geometry().left());
@@ -186,18 +175,18 @@ private slots:
     }
 
     void totalBoxesAreReadOnlyAndPaleBlue() {
-        for (QLineEdit* box : {m.calc->edFPS, m.calc->edBandwidth, m.calc->edSpace}) {
+        for (QLineEdit* box : {m.page().edFPS, m.page().edBandwidth, m.page().edSpace}) {
             QVERIFY(box->isReadOnly());
             QCOMPARE(box->palette().color(QPalette::Base), QColor(224, 238, 254));
         }
     }
 
     void tabOrderFollowsTheDesign() {
-        QWidget* expected[] = {m.calc->btnAdd,      m.calc->btnRemove, m.calc->edFPS,
-                               m.calc->edBandwidth, m.calc->edSpace,   m.calc->btnSave,
-                               m.calc->btnLoad};
+        QWidget* expected[] = {m.page().btnAdd,      m.page().btnRemove, m.page().edFPS,
+                               m.page().edBandwidth, m.page().edSpace,   m.page().btnSave,
+                               m.page().btnLoad};
         QApplication::setActiveWindow(m.calc.get());
-        m.calc->btnAdd->setFocus();
+        m.page().btnAdd->setFocus();
         for (QWidget* next : std::span(expected).subspan(1)) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -209,13 +198,13 @@ private slots:
         // one clicks after its short pressed-down look.
         QApplication::setActiveWindow(m.calc.get());
         QTest::keyClick(m.calc.get(), Qt::Key_A, Qt::AltModifier);
-        QTRY_COMPARE(m.calc->planGrid->RowCount(), 2);
+        QTRY_COMPARE(m.page().planGrid->RowCount(), 2);
         QCOMPARE(totals(*m.calc),
                  (QStringList{"20", localeNumber("7.36"), localeNumber("75.8056640625")}));
         QTest::keyClick(m.calc.get(), Qt::Key_R, Qt::AltModifier);
-        QTRY_COMPARE(m.calc->planGrid->RowCount(), 1);
+        QTRY_COMPARE(m.page().planGrid->RowCount(), 1);
         QStringList asked;
-        TFileDialog::setChooserForTests([&](TFileDialog::Kind kind, const QString&) {
+        m.page().setFileChooser([&](TFileDialog::Kind kind, const QString&) {
             asked << (kind == TFileDialog::Kind::Save ? "save" : "open");
             return std::optional<QString>();
         });
@@ -227,22 +216,22 @@ private slots:
     }
 
     void removingTheOnlyRowZeroesTheTotalsAndCountsNothing() {
-        m.calc->btnRemoveClick();
-        QCOMPARE(m.calc->planGrid->RowCount(), 0);
+        m.page().btnRemoveClick();
+        QCOMPARE(m.page().planGrid->RowCount(), 0);
         QCOMPARE(totals(*m.calc), (QStringList{"0", "0", "0"}));
-        m.calc->btnRemoveClick();
+        m.page().btnRemoveClick();
         QCOMPARE(totals(*m.calc), (QStringList{"0", "0", "0"}));
-        QCOMPARE(RecalcCounter(), 1);
-        m.calc->btnAddClick();
-        QCOMPARE(RecalcCounter(), 2);
+        QCOMPARE(m.page().recalcCount(), 1);
+        m.page().btnAddClick();
+        QCOMPARE(m.page().recalcCount(), 2);
     }
 
     void savingAfterStartUpWritesTheWorkedExample() {
         QTemporaryDir dir;
-        TFileDialog::setChooserForTests([&](TFileDialog::Kind, const QString& proposed) {
+        m.page().setFileChooser([&](TFileDialog::Kind, const QString& proposed) {
             return std::optional<QString>(dir.filePath(proposed));
         });
-        m.calc->btnSaveClick();
+        m.page().btnSaveClick();
         QFile file(dir.filePath("myconfig.ip"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -252,35 +241,35 @@ private slots:
             QByteArray("ffffffff010000001800000000000000ffffffffffffffff000000000000000008000000"));
         QVERIFY(bytes.endsWith(QByteArray("\x0e\0\0\0", 4) +
                                localeNumber("37.90283203125").toLatin1()));
-        QCOMPARE(m.calc->SaveDialog1.FileName, dir.filePath("myconfig.ip"));
+        QCOMPARE(m.page().SaveDialog1.FileName, dir.filePath("myconfig.ip"));
     }
 
     void loadReplacesRowsAndRecalculatesTheFirst() {
         QTemporaryDir dir;
-        TFileDialog::setChooserForTests([&](TFileDialog::Kind, const QString&) {
+        m.page().setFileChooser([&](TFileDialog::Kind, const QString&) {
             return std::optional<QString>(dir.filePath("plan.ip"));
         });
-        m.calc->btnAddClick();
-        m.calc->planGrid->SetCellValue(m.calc->planGrid->RowAt(1), 3, 25);
-        m.calc->btnSaveClick();
-        m.calc->btnRemoveClick();
-        const int before = RecalcCounter();
-        m.calc->btnLoadClick();
-        QCOMPARE(m.calc->planGrid->RowCount(), 2);
-        QCOMPARE(rowTexts(*m.calc->planGrid, 0), defaultRow());
-        QCOMPARE(m.calc->planGrid->GetCellText(m.calc->planGrid->RowAt(1), 3), QString("25"));
-        QCOMPARE(m.calc->planGrid->FocusedRow(), m.calc->planGrid->RowAt(0));
-        QCOMPARE(RecalcCounter(), before + 1);
+        m.page().btnAddClick();
+        m.page().planGrid->SetCellValue(m.page().planGrid->RowAt(1), 3, 25);
+        m.page().btnSaveClick();
+        m.page().btnRemoveClick();
+        const int before = m.page().recalcCount();
+        m.page().btnLoadClick();
+        QCOMPARE(m.page().planGrid->RowCount(), 2);
+        QCOMPARE(rowTexts(*m.page().planGrid, 0), test::defaultRowInLocale());
+        QCOMPARE(m.page().planGrid->GetCellText(m.page().planGrid->RowAt(1), 3), QString("25"));
+        QCOMPARE(m.page().planGrid->FocusedRow(), m.page().planGrid->RowAt(0));
+        QCOMPARE(m.page().recalcCount(), before + 1);
         QCOMPARE(totals(*m.calc),
                  (QStringList{"35", localeNumber("7.36"), localeNumber("75.8056640625")}));
     }
 
     void cancellingTheOpenDialogStillRecalculates() {
-        TFileDialog::setChooserForTests(
+        m.page().setFileChooser(
             [](TFileDialog::Kind, const QString&) { return std::optional<QString>(); });
-        m.calc->btnLoadClick();
-        QCOMPARE(RecalcCounter(), 2);
-        QCOMPARE(m.calc->planGrid->RowCount(), 1);
+        m.page().btnLoadClick();
+        QCOMPARE(m.page().recalcCount(), 2);
+        QCOMPARE(m.page().planGrid->RowCount(), 1);
     }
 
     void failedLoadsShowTheirMessageAndKeepTheRows_data() {
@@ -303,26 +292,26 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
         }
-        TFileDialog::setChooserForTests(
+        m.page().setFileChooser(
             [&](TFileDialog::Kind, const QString&) { return std::optional<QString>(path); });
-        m.calc->btnAddClick();
-        const int before = RecalcCounter();
+        m.page().btnAddClick();
+        const int before = m.page().recalcCount();
         m.watchdog->expectBox();
-        m.calc->btnLoadClick();
+        m.page().btnLoadClick();
         QVERIFY2(m.watchdog->lastBoxText().startsWith(messageStart),
                  qPrintable(m.watchdog->lastBoxText()));
         if (!exists)
             QVERIFY(m.watchdog->lastBoxText().contains(path));
-        QCOMPARE(m.calc->planGrid->RowCount(), 2);
-        QCOMPARE(RecalcCounter(), before);
+        QCOMPARE(m.page().planGrid->RowCount(), 2);
+        QCOMPARE(m.page().recalcCount(), before);
     }
 
     void failedSaveReportsTheCreateMessage() {
-        TFileDialog::setChooserForTests([](TFileDialog::Kind, const QString&) {
+        m.page().setFileChooser([](TFileDialog::Kind, const QString&) {
             return std::optional<QString>("/nonexistent-folder/plan.ip");
         });
         m.watchdog->expectBox();
-        m.calc->btnSaveClick();
+        m.page().btnSaveClick();
         QVERIFY2(m.watchdog->lastBoxText().startsWith(
                      "Cannot create file \"/nonexistent-folder/plan.ip\". "),
                  qPrintable(m.watchdog->lastBoxText()));
@@ -337,17 +326,17 @@ private slots:
         if (!disk.mounted())
             QSKIP("mounting a small tmpfs needs root (CAP_SYS_ADMIN)");
         const QString path = folder + "/plan.ip";
-        TFileDialog::setChooserForTests(
+        m.page().setFileChooser(
             [&](TFileDialog::Kind, const QString&) { return std::optional<QString>(path); });
-        m.calc->btnSaveClick();
+        m.page().btnSaveClick();
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
         file.close();
         QVERIFY(test::fillFilesystem(folder));
-        m.calc->btnAddClick();
+        m.page().btnAddClick();
         m.watchdog->expectBox();
-        m.calc->btnSaveClick();
+        m.page().btnSaveClick();
         QCOMPARE(m.watchdog->lastBoxText(), QStringLiteral("Stream write error."));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), saved);

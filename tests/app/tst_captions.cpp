@@ -5,6 +5,7 @@
 #include "grid/plangrid.h"
 #include "partners/aboutpage.h"
 #include "partners/fileversion.h"
+#include "platform/platform.h"
 #include "platform/ui/tabsheet.h"
 
 #include <QKeySequence>
@@ -77,7 +78,6 @@ struct TestWindow {
 class TestCaptions : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { SystemLanguage = 0; }
     void translatesOnRussianOnly_data();
     void translatesOnRussianOnly();
     void unmatchedNamesKeepCaptions();
@@ -120,22 +120,19 @@ void TestCaptions::translatesOnRussianOnly() {
     QFETCH(QString, russian);
     for (int language : {9, 7, 0, 25 + 256, 25}) {
         TestWindow w;
-        SystemLanguage = language;
-        LocalizeCaptions(&w.window);
+        LocalizeCaptions(&w.window, language);
         QObject* component = w.named(name);
         QVERIFY(component);
         QCOMPARE(captionOf(component), language == 25 ? russian : english);
     }
     TestWindow w;
-    SystemLanguage = 25;
-    LocalizeCaptions(&w.window);
+    LocalizeCaptions(&w.window, kRussianLanguage);
     QVERIFY(QKeySequence::mnemonic(captionOf(w.named(name))).isEmpty());
 }
 
 void TestCaptions::unmatchedNamesKeepCaptions() {
     TestWindow w;
-    SystemLanguage = 25;
-    LocalizeCaptions(&w.window);
+    LocalizeCaptions(&w.window, kRussianLanguage);
     QCOMPARE(w.window.text(), "Vantrel");
     QCOMPARE(w.tsAbout->caption(), "?");
     QCOMPARE(w.named("lbtotal")->property("text").toString(), "TOTAL:");
@@ -149,8 +146,7 @@ void TestCaptions::unmatchedNamesKeepCaptions() {
 
 void TestCaptions::versionFollowsTranslatedCaption() {
     TestWindow w;
-    SystemLanguage = 25;
-    LocalizeCaptions(&w.window);
+    LocalizeCaptions(&w.window, kRussianLanguage);
     completeVersionLabel(w.about->lbVersion);
     QCOMPARE(w.about->lbVersion->text(), QStringLiteral("версия " VANTREL_EXPECTED_VERSION));
 }

@@ -4,9 +4,10 @@
 #include "app/calc.h"
 #include "app/errorbox.h"
 #include "grid/plangrid.h"
-#include "planner/recalccounter.h"
+#include "planner/plannerpage.h"
 #include "tests/app/appmain.h"
 #include "tests/grid/streambytes.h"
+#include "tests/support/defaultrow.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/localenumber.h"
 #include "tests/support/modalwatchdog.h"
@@ -27,15 +28,16 @@ namespace {
 
 // Everything a failed load must leave as it was.
 struct WindowState {
-    explicit WindowState(const TCalc& calc) : counter(RecalcCounter()) {
-        const TPlanGrid& grid = *calc.planGrid;
+    explicit WindowState(const TCalc& calc) : counter(calc.plannerPage->recalcCount()) {
+        const TPlanGrid& grid = *calc.plannerPage->planGrid;
         for (int r = 0; r < grid.RowCount(); ++r) {
             rows.push_back(grid.RowAt(r));
             for (qsizetype c = 0; c < grid.RowAt(r)->textCount(); ++c)
                 texts << grid.RowAt(r)->text(c);
         }
         focused = grid.FocusedRow();
-        totals = {calc.edFPS->text(), calc.edBandwidth->text(), calc.edSpace->text()};
+        totals = {calc.plannerPage->edFPS->text(), calc.plannerPage->edBandwidth->text(),
+                  calc.plannerPage->edSpace->text()};
     }
     bool operator==(const WindowState&) const = default;
 
@@ -51,9 +53,7 @@ QByteArray defaultRowStream(int rows) {
     s.int32(-1).int32(rows);
     for (int r = 0; r < rows; ++r) {
         s.header(0, 8);
-        for (const QString& t :
-             {QString("640x480 (VGA)"), QString("MJPG-Medium (20)"), QString("46"), QString("10"),
-              QString("1"), QString("1"), localeNumber("3.68"), localeNumber("37.90283203125")})
+        for (const QString& t : test::defaultRowInLocale())
             s.text(t.toUtf8());
     }
     return s;
@@ -99,6 +99,8 @@ private:
     // A click on Add and a good load still work as they should.
     void checkTheWindowStillAnswers();
 
+    TPlannerPage& page() const { return *m_calc->plannerPage; }
+
     std::unique_ptr<test::FakePlatform> m_platform;
     std::unique_ptr<test::ModalWatchdog> m_watchdog;
     std::unique_ptr<TCalc> m_calc;
@@ -106,7 +108,6 @@ private:
 };
 
 void TestHostileFiles::init() {
-    ResetRecalcCounterForTest();
     m_platform = std::make_unique<test::FakePlatform>();
     m_watchdog = std::make_unique<test::ModalWatchdog>();
     m_dir = std::make_unique<QTemporaryDir>();
@@ -117,7 +118,6 @@ void TestHostileFiles::init() {
 }
 
 void TestHostileFiles::cleanup() {
-    TFileDialog::setChooserForTests({});
     QCOMPARE(m_watchdog->unexpectedBoxes(), 0);
     m_calc.reset();
     m_dir.reset();
@@ -134,37 +134,37 @@ QString TestHostileFiles::writeFile(const QByteArray& bytes) {
 }
 
 void TestHostileFiles::clickLoad(const QString& path) {
-    TFileDialog::setChooserForTests(
+    page().setFileChooser(
         [path](TFileDialog::Kind, const QString&) { return std::optional<QString>(path); });
-    QTest::mouseClick(m_calc->btnLoad, Qt::LeftButton);
+    QTest::mouseClick(page().btnLoad, Qt::LeftButton);
 }
 
 void TestHostileFiles::prepareRows() {
-    QTest::mouseClick(m_calc->btnAdd, Qt::LeftButton);
-    TPlanGrid& grid = *m_calc->planGrid;
+    QTest::mouseClick(page().btnAdd, Qt::LeftButton);
+    TPlanGrid& grid = *page().planGrid;
     QCOMPARE(grid.RowCount(), 2);
     grid.FocusRow(grid.RowAt(1));
     grid.SetCellValue(grid.RowAt(1), 5, 4);
-    m_calc->RecalcFocusedRow();
-    QCOMPARE(m_calc->edBandwidth->text(), localeNumber("18.4"));
+    page().RecalcFocusedRow();
+    QCOMPARE(page().edBandwidth->text(), localeNumber("18.4"));
 }
 
 void TestHostileFiles::checkTheWindowStillAnswers() {
-    TPlanGrid& grid = *m_calc->planGrid;
+    TPlanGrid& grid = *page().planGrid;
     const int rows = grid.RowCount();
-    const int counter = RecalcCounter();
-    QTest::mouseClick(m_calc->btnAdd, Qt::LeftButton);
+    const int counter = page().recalcCount();
+    QTest::mouseClick(page().btnAdd, Qt::LeftButton);
     QCOMPARE(grid.RowCount(), rows + 1);
-    QCOMPARE(RecalcCounter(), counter + 1);
+    QCOMPARE(page().recalcCount(), counter + 1);
     QVERIFY(!m_calc->grab().isNull());
 
     clickLoad(writeFile(defaultRowStream(2)));
     QCOMPARE(grid.RowCount(), 2);
     QCOMPARE(grid.GetCellText(grid.RowAt(1), 1), QStringLiteral("MJPG-Medium (20)"));
     QCOMPARE(grid.FocusedRow(), grid.RowAt(0));
-    QCOMPARE(m_calc->edFPS->text(), QStringLiteral("20"));
-    QCOMPARE(m_calc->edBandwidth->text(), localeNumber("7.36"));
-    QCOMPARE(m_calc->edSpace->text(), localeNumber("75.8056640625"));
+    QCOMPARE(page().edFPS->text(), QStringLiteral("20"));
+    QCOMPARE(page().edBandwidth->text(), localeNumber("7.36"));
+    QCOMPARE(page().edSpace->text(), localeNumber("75.8056640625"));
 }
 
 void TestHostileFiles::brokenFilesShowTheReadErrorAndKeepTheRows_data() {
@@ -214,7 +214,7 @@ void TestHostileFiles::brokenFilesShowTheReadErrorAndKeepTheRows() {
     clickLoad(writeFile(content));
     QCOMPARE(m_watchdog->lastBoxText(), QStringLiteral("Stream read error."));
     QVERIFY(WindowState(*m_calc) == before);
-    QVERIFY(!m_calc->planGrid->isUpdating());
+    QVERIFY(!page().planGrid->isUpdating());
     checkTheWindowStillAnswers();
 }
 
@@ -284,16 +284,16 @@ void TestHostileFiles::strangeButCompleteFilesLoad() {
     prepareRows();
     const WindowState before(*m_calc);
     clickLoad(writeFile(content));
-    TPlanGrid& grid = *m_calc->planGrid;
+    TPlanGrid& grid = *page().planGrid;
     QCOMPARE(grid.RowCount(), rows);
     QCOMPARE(grid.FocusedRow(), rows > 0 ? grid.RowAt(0) : nullptr);
-    QCOMPARE(RecalcCounter(), before.counter + 1);
+    QCOMPARE(page().recalcCount(), before.counter + 1);
     if (rows > 0)
         QVERIFY(grid.RowAt(0)->text(0) == firstText);
     else // nothing to recalculate: the totals stay as they were
-        QCOMPARE(QStringList(
-                     {m_calc->edFPS->text(), m_calc->edBandwidth->text(), m_calc->edSpace->text()}),
-                 before.totals);
+        QCOMPARE(
+            QStringList({page().edFPS->text(), page().edBandwidth->text(), page().edSpace->text()}),
+            before.totals);
     QVERIFY(!m_calc->grab().isNull()); // and the window paints what it holds
     checkTheWindowStillAnswers();
 }

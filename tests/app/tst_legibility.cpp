@@ -77,12 +77,13 @@ private slots:
         TCalc& calc = *m.calc;
 
         const QImage planner = pictureOfTab(calc, calc.tsCalc);
-        for (QLabel* label : {calc.lbLink, calc.lbBanner}) {
+        for (QLabel* label : {calc.plannerPage->lbLink, calc.plannerPage->lbBanner}) {
             const QColor ink = label->palette().color(QPalette::WindowText);
             QVERIFY2(contrastRatio(ink, backgroundOf(label, planner)) >= kMinimumContrast,
                      qPrintable(label->objectName()));
         }
-        for (QLineEdit* box : {calc.edFPS, calc.edBandwidth, calc.edSpace}) {
+        for (QLineEdit* box :
+             {calc.plannerPage->edFPS, calc.plannerPage->edBandwidth, calc.plannerPage->edSpace}) {
             const QPalette p = box->palette();
             QCOMPARE(p.color(QPalette::Base), QColor(224, 238, 254));
             QVERIFY2(contrastRatio(p.color(QPalette::Text), p.color(QPalette::Base)) >=
@@ -113,10 +114,11 @@ private slots:
 
         // A light scheme keeps the designed colours exactly.
         if (!dark) {
-            QCOMPARE(calc.lbLink->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            QCOMPARE(calc.plannerPage->lbLink->palette().color(QPalette::WindowText),
+                     QColor(0, 0, 255));
             QCOMPARE(calc.aboutPage->lbName->palette().color(QPalette::WindowText),
                      QColor(0, 64, 128));
-            QCOMPARE(calc.edFPS->palette().color(QPalette::Text),
+            QCOMPARE(calc.plannerPage->edFPS->palette().color(QPalette::Text),
                      QApplication::palette().color(QPalette::Text));
         }
     }

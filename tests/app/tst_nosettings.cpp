@@ -4,6 +4,7 @@
 #include "app/calc.h"
 #include "app/errorbox.h"
 #include "grid/plangrid.h"
+#include "planner/plannerpage.h"
 #include "tests/support/fakeplatform.h"
 
 #include <QDialogButtonBox>
@@ -96,19 +97,19 @@ void TestNoSettings::dialogsLeaveNothingInTheUsersFolders() {
     };
     const auto cancel = [](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); };
 
-    clickAndAnswer(calc.btnSave, typeName("plan"));
+    clickAndAnswer(calc.plannerPage->btnSave, typeName("plan"));
     QVERIFY(QFile::exists(m_saveFolder + "/plan.ip"));
-    clickAndAnswer(calc.btnLoad, cancel);
+    clickAndAnswer(calc.plannerPage->btnLoad, cancel);
     // The save dialog offers the name chosen last.
     QString offered;
-    clickAndAnswer(calc.btnSave, [&](QFileDialog* dialog) {
+    clickAndAnswer(calc.plannerPage->btnSave, [&](QFileDialog* dialog) {
         offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
         cancel(dialog);
     });
     QCOMPARE(offered, QStringLiteral("plan.ip"));
-    calc.btnAddClick();
-    clickAndAnswer(calc.btnLoad, typeName("plan.ip"));
-    QCOMPARE(calc.planGrid->RowCount(), 1);
+    calc.plannerPage->btnAddClick();
+    clickAndAnswer(calc.plannerPage->btnLoad, typeName("plan.ip"));
+    QCOMPARE(calc.plannerPage->planGrid->RowCount(), 1);
 
     QCOMPARE(contentsOf(m_userRoot), QStringList());
 }

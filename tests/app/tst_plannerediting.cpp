@@ -5,7 +5,6 @@
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
 #include "partners/adrotation.h"
-#include "planner/recalccounter.h"
 #include "tests/app/calcfixture.h"
 #include "tests/support/localenumber.h"
 
@@ -19,7 +18,8 @@ using vantrel::test::localeNumber;
 namespace {
 
 QStringList totals(const TCalc& calc) {
-    return {calc.edFPS->text(), calc.edBandwidth->text(), calc.edSpace->text()};
+    return {calc.plannerPage->edFPS->text(), calc.plannerPage->edBandwidth->text(),
+            calc.plannerPage->edSpace->text()};
 }
 
 } // namespace
@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(cell(0, 1), QString("?"));
         QCOMPARE(cell(0, 2), QString("12"));
         QCOMPARE(cell(0, 6), localeNumber("0.96"));
-        QCOMPARE(m.calc->edBandwidth->text(), localeNumber("0.96"));
+        QCOMPARE(m.page().edBandwidth->text(), localeNumber("0.96"));
         QTest::keyClick(editor(), Qt::Key_Return);
         QCOMPARE(cell(0, 2), QString("12"));
     }
@@ -70,11 +70,11 @@ private slots:
         QTest::keyClick(editor(), Qt::Key_Backspace);
         QCOMPARE(grid().EditorText(), QString());
         QCOMPARE(cell(0, 2), QString("0"));
-        QCOMPARE(m.calc->edSpace->text(), QString("0"));
+        QCOMPARE(m.page().edSpace->text(), QString("0"));
     }
 
     void fpsAndCamerasOfASecondRow() {
-        m.calc->btnAddClick();
+        m.page().btnAddClick();
         typeInto(1, 2, "12");
         typeInto(1, 4, "7");
         typeInto(1, 3, "15");
@@ -88,24 +88,24 @@ private slots:
     }
 
     void everyEditStepCountsOneRecalculation() {
-        QCOMPARE(RecalcCounter(), 1); // the start-up row
+        QCOMPARE(m.page().recalcCount(), 1); // the start-up row
         openEditor(0, 3);
         QTest::keyClicks(editor(), "25");
-        QCOMPARE(RecalcCounter(), 3);
+        QCOMPARE(m.page().recalcCount(), 3);
         QTest::keyClick(editor(), Qt::Key_Return); // committing counts nothing
-        QCOMPARE(RecalcCounter(), 3);
-        m.calc->btnAddClick();
-        QCOMPARE(RecalcCounter(), 4);
-        m.calc->btnRemoveClick();
-        QCOMPARE(RecalcCounter(), 4);
-        QCOMPARE(m.calc->edFPS->text(), QString("25"));
+        QCOMPARE(m.page().recalcCount(), 3);
+        m.page().btnAddClick();
+        QCOMPARE(m.page().recalcCount(), 4);
+        m.page().btnRemoveClick();
+        QCOMPARE(m.page().recalcCount(), 4);
+        QCOMPARE(m.page().edFPS->text(), QString("25"));
     }
 
     void removingAfterEditsLeavesTheOtherRowsTotals() {
-        m.calc->btnAddClick();
+        m.page().btnAddClick();
         typeInto(1, 5, "3");
-        QCOMPARE(m.calc->edFPS->text(), QString("40"));
-        m.calc->btnRemoveClick();
+        QCOMPARE(m.page().edFPS->text(), QString("40"));
+        m.page().btnRemoveClick();
         QCOMPARE(grid().RowCount(), 1);
         QCOMPARE(totals(*m.calc),
                  (QStringList{"10", localeNumber("3.68"), localeNumber("37.90283203125")}));
@@ -113,7 +113,7 @@ private slots:
     }
 
 private:
-    TPlanGrid& grid() { return *m.calc->planGrid; }
+    TPlanGrid& grid() { return *m.page().planGrid; }
     QString cell(int row, int index) { return grid().GetCellText(grid().RowAt(row), index); }
     QWidget* editor() { return grid().editorWidget(); }
 

@@ -83,7 +83,7 @@ private slots:
                     problems << problem;
         }
 
-        const QHeaderView* header = calc.planGrid->horizontalHeader();
+        const QHeaderView* header = calc.plannerPage->planGrid->horizontalHeader();
         for (int section = 0; section < header->count(); ++section) {
             const QString caption = header->model()->headerData(section, Qt::Horizontal).toString();
             if (header->fontMetrics().horizontalAdvance(caption) > captionRoom(header, section))
@@ -93,8 +93,9 @@ private slots:
         // Every record's banners, whatever language and zone would pick them.
         for (int number = 1; number <= kAdCount; ++number) {
             for (const QString& text : {builtInAd(number).Banner, builtInAd(number).AltBanner}) {
-                calc.lbBanner->setText(text);
-                if (const QString problem = fitProblem(calc.lbBanner); !problem.isEmpty())
+                calc.plannerPage->lbBanner->setText(text);
+                if (const QString problem = fitProblem(calc.plannerPage->lbBanner);
+                    !problem.isEmpty())
                     problems << problem;
             }
         }
@@ -106,7 +107,7 @@ private slots:
     // The clickable link covers its caption and no more, for every record.
     void linkIsAsWideAsItsCaption() {
         start(0x0409);
-        QLabel* link = m.calc->lbLink;
+        QLabel* link = m.page().lbLink;
         for (int number = 1; number <= kAdCount; ++number) {
             const QString caption = builtInAd(number).LinkCaption;
             link->setText(caption);
@@ -124,7 +125,6 @@ private:
         m.start();
         m.calc.reset();
         adverts().reset();
-        ResetRecalcCounterForTest();
         m.platform->langId = langId;
         m.calc = std::make_unique<TCalc>();
         m.calc->show();

@@ -1,8 +1,11 @@
-// A grid with the planner's eight columns in a shown, active window, and a
-// recorder of the change notifications it raises.
+// A grid with the planner's eight columns, as the planner sets them up, in a
+// shown, active window, and a recorder of the change notifications it raises.
 #pragma once
 
 #include "grid/plangrid.h"
+#include "planner/plannercolumns.h"
+#include "platform/platform.h"
+#include "tests/support/defaultrow.h"
 
 #include <QApplication>
 #include <QList>
@@ -18,28 +21,23 @@ struct PlannerGrid {
         window->resize(720, 420);
         grid = new TPlanGrid(window.get());
         grid->setGeometry(16, 48, 671, 340);
-        resolution = grid->addPickColumn("cResolution", "Resolution", 105);
-        compression = grid->addPickColumn("cCompression", "Compression", 132);
-        frameSize = grid->addSpinColumn("cFrameSize", "Frame Size*, KB", 87);
-        fps = grid->addSpinColumn("cFPS", "FPS", 37);
-        days = grid->addSpinColumn("cDays", "Days", 42);
-        cameras = grid->addSpinColumn("cCamNum", "Cameras", 67);
-        band = grid->addTextColumn("cBand", "Bandwidth, Mbit/s", 96);
-        size = grid->addTextColumn("cSize", "Disk Space, GB", 100);
-        frameSize->setColor(QColor(255, 255, 230));
-        band->setColor(QColor(224, 238, 254));
-        size->setColor(QColor(224, 238, 254));
-        band->setReadOnly(true);
-        size->setReadOnly(true);
-        fps->MinValue = 1;
-        fps->MaxValue = 100;
+        addPlannerColumns(*grid);
+        resolution = qobject_cast<TGridPickColumn*>(grid->column(0));
+        compression = qobject_cast<TGridPickColumn*>(grid->column(1));
+        frameSize = qobject_cast<TGridSpinColumn*>(grid->column(2));
+        fps = qobject_cast<TGridSpinColumn*>(grid->column(3));
+        days = qobject_cast<TGridSpinColumn*>(grid->column(4));
+        cameras = qobject_cast<TGridSpinColumn*>(grid->column(5));
+        band = grid->column(6);
+        size = grid->column(7);
+        // Test pick lists, not the catalogue's: other texts, and fewer
+        // compressions than the drop-down has rows.
         resolution->Items = {"352x240 (SIF)", "640x480 (VGA)", "704x576 (4CIF)", "1280x720 (HD)",
                              "1280x1024 (SXGA)", "1600x1200 (UXGA)", "1920x1080 (FullHD)",
                              "2048x1536 (QXGA)"};
         resolution->DropDownListStyle = true;
         compression->Items = {"MJPG-Low (10)", "MJPG-Medium (20)", "MJPG-High (30)"};
         compression->DropDownListStyle = true;
-        compression->DropDownRows = 9;
         for (TGridColumn* c : {static_cast<TGridColumn*>(resolution), static_cast<TGridColumn*>(compression),
                                static_cast<TGridColumn*>(frameSize), static_cast<TGridColumn*>(fps),
                                static_cast<TGridColumn*>(days), static_cast<TGridColumn*>(cameras)})
@@ -58,9 +56,10 @@ struct PlannerGrid {
     // A row holding the default planner values.
     TGridRow* addDefaultRow() {
         TGridRow* row = grid->AddRow();
-        const QVariantList values{"640x480 (VGA)", "MJPG-Medium (20)", 46, 10, 1, 1, 3.68, 37.90283203125};
-        for (int i = 0; i < values.size(); ++i)
-            grid->SetCellValue(row, i, values[i]);
+        const QByteArrayList texts = defaultRowTexts();
+        for (int i = 0; i < texts.size(); ++i)
+            grid->SetCellValue(
+                row, i, QString::fromUtf8(texts[i]).replace(u'.', platform().decimalSeparator()));
         return row;
     }
 

@@ -1,6 +1,8 @@
 // Builds row-stream bytes field by field, for golden and hostile test files.
 #pragma once
 
+#include "tests/support/defaultrow.h"
+
 #include <QByteArray>
 #include <QtEndian>
 #include <initializer_list>
@@ -43,8 +45,7 @@ private:
 inline QByteArray workedExampleBytes() {
     StreamBytes s;
     s.int32(-1).int32(1).header(0, 8);
-    for (const char* t : {"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1", "3.68",
-                          "37.90283203125"})
+    for (const QByteArray& t : defaultRowTexts())
         s.text(t);
     return s;
 }

@@ -21,6 +21,7 @@
 #include <QTest>
 
 using namespace vantrel::lens;
+using vantrel::kComputedColour;
 using vantrel::test::FakePlatform;
 using vantrel::test::localeNumber;
 using vantrel::test::ModalWatchdog;

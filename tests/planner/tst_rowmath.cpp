@@ -1,25 +1,16 @@
 // Row arithmetic, totals and the catalogue tables, without a window.
 #include "core/numbers.h"
-#include "grid/gridrow.h"
 #include "planner/catalogue.h"
 #include "planner/exactsum.h"
 #include "planner/rowmath.h"
+#include "tests/planner/memoryrows.h"
 
 #include <QTest>
 #include <cmath>
 
 using namespace vantrel;
 
-namespace {
-
-std::unique_ptr<TGridRow> rowOf(const QList<QByteArray>& texts) {
-    auto row = std::make_unique<TGridRow>();
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        row->setText(i, texts[i]);
-    return row;
-}
-
-} // namespace
+using vantrel::test::MemoryRows;
 
 class TestRowMath : public QObject {
     Q_OBJECT
@@ -93,13 +84,11 @@ private slots:
         QCOMPARE(diskSpaceGB(1e300, 1e10, 0, 1), std::nullopt); // infinity x 0
     }
 
-    void totalsSumTopLevelRows() {
-        TGridRowList rows;
-        rows.push_back(rowOf({"a", "b", "46", "10", "1", "1", "3.68", "37.90283203125"}));
-        rows.push_back(rowOf({"a", "b", "12", "15", "7", "4", "5.76", "415.283203125"}));
-        rows.push_back(rowOf({"a", "b", "1", "x", "1", "3", "abc", ""})); // non-numbers count 0
-        rows.push_back(rowOf({}));
-        rows[0]->subRows().push_back(rowOf({"", "", "", "99", "", "99", "99", "99"}));
+    void totalsSumEveryRow() {
+        const MemoryRows rows({{"a", "b", "46", "10", "1", "1", "3.68", "37.90283203125"},
+                               {"a", "b", "12", "15", "7", "4", "5.76", "415.283203125"},
+                               {"a", "b", "1", "x", "1", "3", "abc", ""}, // non-numbers count 0
+                               {}});
         const Totals t = computeTotals(rows, u'.');
         QCOMPARE(t.fps, qint64(10 + 60));
         QCOMPARE(t.bandwidth, 3.68 + 5.76);
@@ -149,10 +138,10 @@ private slots:
         QFETCH(QList<QByteArrayList>, mix);
         QFETCH(QString, bandwidth);
         QFETCH(QString, disk);
-        TGridRowList rows;
+        MemoryRows rows;
         for (const QByteArrayList& m : mix)
             for (int i = 0; i < m[2].toInt(); ++i)
-                rows.push_back(rowOf({"", "", "", "", "", "", m[0], m[1]}));
+                rows.rows.append({"", "", "", "", "", "", m[0], m[1]});
         const Totals t = computeTotals(rows, u'.');
         QCOMPARE(formatGeneral(t.bandwidth, u'.'), bandwidth);
         QCOMPARE(formatGeneral(t.diskSpace, u'.'), disk);
@@ -185,17 +174,16 @@ private slots:
     }
 
     void totalsUseTheLocaleSeparator() {
-        TGridRowList rows;
-        rows.push_back(rowOf({"", "", "", "", "", "", "3,5", "1.5"}));
+        const MemoryRows rows({{"", "", "", "", "", "", "3,5", "1.5"}});
         const Totals t = computeTotals(rows, u',');
         QCOMPARE(t.bandwidth, 3.5);
         QCOMPARE(t.diskSpace, 0.0); // a full stop is no separator here
     }
 
     void totalFpsDoesNotWrap() {
-        TGridRowList rows;
+        MemoryRows rows;
         for (int i = 0; i < 3; ++i)
-            rows.push_back(rowOf({"", "", "", "100000", "", "10000"}));
+            rows.rows.append({"", "", "", "100000", "", "10000"});
         QCOMPARE(computeTotals(rows, u'.').fps, qint64(3) * 100000 * 10000);
     }
 

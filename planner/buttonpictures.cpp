@@ -1,4 +1,4 @@
-#include "app/buttonpictures.h"
+#include "planner/buttonpictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -22,13 +22,16 @@ public:
     // True when the user confirmed a name, which FileName then holds.
     bool Execute(QWidget* owner);
 
-    // Tests answer the dialog instead of a user: the chooser gets the kind and
-    // the proposed name and returns the chosen name or nullopt for Cancel.
+    // Who answers instead of Qt's dialog: given the kind and the proposed
+    // name, the chosen name or nullopt for Cancel. Empty: Qt's dialog asks.
     using Chooser = std::function<std::optional<QString>(Kind, const QString& proposed)>;
-    static void setChooserForTests(Chooser chooser);
+    void setChooser(Chooser chooser) { m_chooser = std::move(chooser); }
 
 private:
+    std::optional<QString> askUser(QWidget* owner) const;
+
     Kind m_kind;
+    Chooser m_chooser;
 };
 
 // "Vantrel (*.ip)|*.ip" as Qt's name filters.

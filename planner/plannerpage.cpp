@@ -1,0 +1,153 @@
+#include "planner/plannerpage.h"
+
+#include "app/errorbox.h"
+#include "grid/plangrid.h"
+#include "planner/buttonpictures.h"
+#include "planner/gridplanrows.h"
+#include "planner/plannercolumns.h"
+#include "platform/ui/anchors.h"
+#include "platform/ui/legibility.h"
+#include "platform/ui/tabsheet.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vantrel {
+
+namespace {
+
+constexpr Anchors kRightTop = Anchors(int(Anchor::Right) | int(Anchor::Top));
+constexpr Anchors kRightBottom = Anchors(int(Anchor::Right) | int(Anchor::Bottom));
+constexpr Anchors kLeftBottom = Anchors(int(Anchor::Left) | int(Anchor::Bottom));
+
+template <class W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QPushButton* pictureButton(QWidget* page, const char* name, const QString& caption,
+                           const QIcon& picture) {
+    auto* button = named(new QPushButton(picture, caption, page), name);
+    button->setIconSize(QSize(16, 16));
+    return button;
+}
+
+QLineEdit* totalBox(QWidget* page, const char* name, const QString& designText) {
+    auto* box = named(new QLineEdit(designText, page), name);
+    box->setReadOnly(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, kComputedColour);
+    box->setPalette(palette);
+    // The light background stays in a dark colour scheme, so the text goes dark.
+    setLegibleText(box, QPalette::Text, QPalette::Base);
+    return box;
+}
+
+QLabel* label(QWidget* page, const char* name, const QString& caption) {
+    return named(new QLabel(caption, page), name);
+}
+
+} // namespace
+
+TPlannerPage::TPlannerPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("plannerPage"));
+    resize(kTabPageDesignSize);
+    m_layout = new AnchorLayout(this, kTabPageDesignSize);
+    createControls();
+    placeControls();
+    setTabOrder();
+    connectHandlers();
+
+    OpenDialog1.DefaultExt = QStringLiteral("ip");
+    OpenDialog1.Filter = QStringLiteral("Vantrel (*.ip)|*.ip");
+    SaveDialog1.DefaultExt = QStringLiteral("ip");
+    SaveDialog1.Filter = OpenDialog1.Filter;
+    SaveDialog1.FileName = QStringLiteral("myconfig");
+}
+
+TPlannerPage::~TPlannerPage() {
+    // An editor closing while the grid is torn down must not reach the
+    // handlers of a page that is already half gone.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
+void TPlannerPage::createControls() {
+    planGrid = named(new TPlanGrid(this), "planGrid");
+    addPlannerColumns(*planGrid);
+    m_rows = std::make_unique<TGridPlanRows>(*planGrid);
+    btnAdd = pictureButton(this, "btnAdd", "&Add new type", addPicture());
+    btnRemove = pictureButton(this, "btnRemove", "&Remove", removePicture());
+    edFPS = totalBox(this, "edFPS", "100");
+    edBandwidth = totalBox(this, "edBandwidth", "1 Mbit/sec");
+    edSpace = totalBox(this, "edSpace", "1 GB");
+    btnSave = pictureButton(this, "btnSave", "&Save", savePicture());
+    btnLoad = pictureButton(this, "btnLoad", "&Load", loadPicture());
+    lbFPS = label(this, "lbFPS", "Total FPS");
+    lbBand = label(this, "lbBand", "Bandwidth, Mbits/s");
+    lbDisk = label(this, "lbDisk", "Disk space,GB");
+    lbTotal = label(this, "lbTotal", "TOTAL:");
+    lbBanner = label(this, "lbBanner", QString());
+    lbLink = label(this, "lbLink", QString());
+}
+
+void TPlannerPage::placeControls() {
+    m_layout->place(planGrid, {16, 48, 671, 369}, kAllSides);
+    m_layout->place(btnAdd, {16, 16, 105, 25}, kLeftTop);
+    m_layout->place(btnRemove, {128, 16, 105, 25}, kLeftTop);
+    m_layout->place(edFPS, {393, 450, 74, 21}, kRightBottom);
+    m_layout->place(edBandwidth, {481, 450, 93, 21}, kRightBottom);
+    m_layout->place(edSpace, {585, 450, 89, 21}, kRightBottom);
+    m_layout->place(btnSave, {586, 16, 105, 25}, kRightTop);
+    m_layout->place(btnLoad, {474, 16, 105, 25}, kRightTop);
+    m_layout->placeFitted(lbFPS, {394, 432, 47, 13}, kRightBottom);
+    m_layout->placeFitted(lbBand, {483, 432, 91, 13}, kRightBottom,
+                          AnchorLayout::Keep::RightEdge); // lbDisk follows closely
+    m_layout->placeFitted(lbDisk, {587, 432, 71, 13}, kRightBottom);
+    m_layout->placeFitted(lbTotal, {340, 456, 38, 13}, kRightBottom);
+    m_layout->place(lbBanner, {16, 428, 329, 29}, kLeftBottom);
+    // Sized to its caption, so the hand cursor and the click end with the text.
+    m_layout->placeFitted(lbLink, {16, 456, 237, 13}, kLeftBottom);
+}
+
+void TPlannerPage::setTabOrder() {
+    QWidget::setTabOrder(planGrid, btnAdd);
+    QWidget::setTabOrder(btnAdd, btnRemove);
+    QWidget::setTabOrder(btnRemove, edFPS);
+    QWidget::setTabOrder(edFPS, edBandwidth);
+    QWidget::setTabOrder(edBandwidth, edSpace);
+    QWidget::setTabOrder(edSpace, btnSave);
+    QWidget::setTabOrder(btnSave, btnLoad);
+}
+
+void TPlannerPage::connectHandlers() {
+    connect(btnAdd, &QPushButton::clicked, this,
+            [this] { reportErrors([this] { btnAddClick(); }); });
+    connect(btnRemove, &QPushButton::clicked, this, [this] { btnRemoveClick(); });
+    connect(btnSave, &QPushButton::clicked, this, [this] { btnSaveClick(); });
+    connect(btnLoad, &QPushButton::clicked, this, [this] { btnLoadClick(); });
+    connectChange("cResolution", &TPlannerPage::cResolutionChange);
+    connectChange("cCompression", &TPlannerPage::cCompressionChange);
+    connectChange("cFrameSize", &TPlannerPage::cFrameSizeChange);
+    connectChange("cFPS", &TPlannerPage::cFPSDAYSCAMSChange);
+    connectChange("cDays", &TPlannerPage::cFPSDAYSCAMSChange);
+    connectChange("cCamNum", &TPlannerPage::cFPSDAYSCAMSChange);
+}
+
+void TPlannerPage::connectChange(const char* column, void (TPlannerPage::*handler)(TGridColumn*)) {
+    connect(
+        planGrid->ColumnByName(QString::fromLatin1(column)), &TGridColumn::change, this,
+        [this, handler](TGridColumn* sender) { reportErrors([&] { (this->*handler)(sender); }); });
+}
+
+void TPlannerPage::fillPickLists() {
+    vantrel::fillPickLists(*planGrid);
+}
+
+void TPlannerPage::setFileChooser(const TFileDialog::Chooser& chooser) {
+    OpenDialog1.setChooser(chooser);
+    SaveDialog1.setChooser(chooser);
+}
+
+} // namespace vantrel

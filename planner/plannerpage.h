@@ -1,0 +1,88 @@
+// The bandwidth and disk-space tab: the grid of camera types, its four
+// buttons, the totals under it, the handlers that apply the planner's rules
+// on every change, and the Save and Load commands.
+#pragma once
+
+#include "planner/filedialog.h"
+#include "planner/recalccounter.h"
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vantrel {
+
+class AnchorLayout;
+class TGridColumn;
+class TGridPlanRows;
+class TPlanGrid;
+
+class TPlannerPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPlannerPage(QWidget* parent = nullptr);
+    ~TPlannerPage() override;
+
+    // Start-up: the Resolution and Compression pick lists from the catalogue.
+    void fillPickLists();
+    // Who answers the open and save dialogs; by default Qt's dialog asks the user.
+    void setFileChooser(const TFileDialog::Chooser& chooser);
+    // Replaces the rows by those of a file and recalculates, as Load does
+    // after its dialog; a file that cannot be read is reported in the error
+    // box and nothing is recalculated.
+    void loadPlanFile(const QString& path);
+    // Recalculations of the focused row since the page was made.
+    qint32 recalcCount() const { return m_recalcs.value(); }
+
+    // Handlers, named after their control and event.
+    void btnAddClick();
+    void btnRemoveClick();
+    void btnSaveClick();
+    void btnLoadClick();
+    void cResolutionChange(TGridColumn* sender);
+    void cCompressionChange(TGridColumn* sender);
+    void cFrameSizeChange(TGridColumn* sender);
+    void cFPSDAYSCAMSChange(TGridColumn* sender);
+
+    void RecalcFocusedRow();
+    void RecalcTotals();
+
+    TPlanGrid* planGrid = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnRemove = nullptr;
+    QLineEdit* edFPS = nullptr;
+    QLineEdit* edBandwidth = nullptr;
+    QLineEdit* edSpace = nullptr;
+    QPushButton* btnSave = nullptr;
+    QPushButton* btnLoad = nullptr;
+    QLabel* lbFPS = nullptr;
+    QLabel* lbBand = nullptr;
+    QLabel* lbDisk = nullptr;
+    QLabel* lbTotal = nullptr;
+    // Where the partner banner shows its text and link.
+    QLabel* lbBanner = nullptr;
+    QLabel* lbLink = nullptr;
+
+    TFileDialog OpenDialog1{TFileDialog::Kind::Open};
+    TFileDialog SaveDialog1{TFileDialog::Kind::Save};
+
+signals:
+    // The end of every RecalcFocusedRow, for the banner rotation.
+    void focusedRowRecalculated();
+
+private:
+    void createControls();
+    void placeControls();
+    void setTabOrder();
+    void connectHandlers();
+    void connectChange(const char* column, void (TPlannerPage::*handler)(TGridColumn*));
+
+    AnchorLayout* m_layout = nullptr;
+    std::unique_ptr<TGridPlanRows> m_rows;
+    TRecalcCounter m_recalcs;
+};
+
+} // namespace vantrel
