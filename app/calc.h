@@ -37,6 +37,8 @@ public:
     void btnRemoveClick();
     void btnSaveClick();
     void btnLoadClick();
+    // Load's reading and recalculation for a chosen file (also a dropped one).
+    void loadPlanFile(const QString& fileName);
     void cResolutionChange(TGridColumn* sender);
     void cCompressionChange(TGridColumn* sender);
     void cFrameSizeChange(TGridColumn* sender);

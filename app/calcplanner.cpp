@@ -3,6 +3,8 @@
 #include "app/calc.h"
 #include "app/errorbox.h"
 #include "grid/plangrid.h"
+#include "planner/planclipboard.h"
+#include "planner/plandrop.h"
 #include "planner/planner.h"
 #include "planner/recalccounter.h"
 
@@ -29,6 +31,12 @@ void TCalc::wireEvents() {
     onChange("cFPS", &TCalc::cFPSDAYSCAMSChange);
     onChange("cDays", &TCalc::cFPSDAYSCAMSChange);
     onChange("cCamNum", &TCalc::cFPSDAYSCAMSChange);
+    connect(planGrid, &TPlanGrid::copyRequested, this, [this] {
+        copyPlanToClipboard(*planGrid, {{kFps, edFPS->text()},
+                                        {kBandwidth, edBandwidth->text()},
+                                        {kDiskSpace, edSpace->text()}});
+    });
+    acceptPlanDrops(this, [this](const QString& fileName) { loadPlanFile(fileName); });
 }
 
 void TCalc::btnAddClick() {
@@ -94,13 +102,18 @@ void TCalc::btnSaveClick() {
 }
 
 void TCalc::btnLoadClick() {
-    if (OpenDialog1.Execute(this)) {
-        try {
-            planGrid->ReadRowsFromFile(OpenDialog1.FileName);
-        } catch (const EError& e) {
-            showErrorBox(e.message()); // the rows stay as they were; nothing is recalculated
-            return;
-        }
+    if (OpenDialog1.Execute(this))
+        loadPlanFile(OpenDialog1.FileName);
+    else
+        RecalcFocusedRow(); // a cancelled dialog still recalculates
+}
+
+void TCalc::loadPlanFile(const QString& fileName) {
+    try {
+        planGrid->ReadRowsFromFile(fileName);
+    } catch (const EError& e) {
+        showErrorBox(e.message()); // the rows stay as they were; nothing is recalculated
+        return;
     }
     RecalcFocusedRow();
 }

@@ -6,6 +6,7 @@
 #include "platform/tabsheet.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 
 namespace vantrel {
@@ -21,6 +22,8 @@ void applyCaption(QObject* component, const QString& caption) {
         column->setCaption(caption);
     if (auto* page = qobject_cast<TTabSheet*>(component))
         page->setCaption(caption);
+    if (auto* action = qobject_cast<QAction*>(component))
+        action->setText(caption);
 }
 
 void LocalizeCaptions(QWidget* window) {
@@ -30,9 +33,13 @@ void LocalizeCaptions(QWidget* window) {
     const QString suffix = QStringLiteral(".Caption");
     for (QObject* component : window->findChildren<QObject*>()) {
         const QString key = component->objectName() + suffix;
-        for (const CaptionEntry& entry : captionTable())
-            if (key == entry.key)
-                applyCaption(component, entry.caption);
+        const auto search = [&](const auto& table) {
+            for (const CaptionEntry& entry : table)
+                if (key == entry.key)
+                    applyCaption(component, entry.caption);
+        };
+        search(captionTable());
+        search(addedCaptionTable());
     }
 }
 
