@@ -13,8 +13,10 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLocale>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace vantrel;
@@ -117,6 +119,30 @@ private slots:
         QVERIFY(!copied->hasHtml());
         QCOMPARE(RecalcCounter(), recalcs);
         QVERIFY(grid.editorWidget());
+    }
+
+    void contextMenuCopiesInTheUsersLanguage() {
+        TPlanGrid& grid = *calc->planGrid;
+        // The menu runs its own event loop: its item is clicked from inside it.
+        QString caption;
+        QTimer menuWatch;
+        connect(&menuWatch, &QTimer::timeout, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu || !menu->isVisible() || menu->actions().isEmpty())
+                return;
+            menuWatch.stop();
+            QAction* item = menu->actions().front();
+            caption = item->text();
+            test::clickAt(menu, menu->actionGeometry(item).center());
+        });
+        menuWatch.start(20);
+        const QRect cell = grid.visualRect(grid.model()->index(0, 1));
+        QVERIFY(test::pointerTo(grid.viewport()->mapToGlobal(cell.center())));
+        QVERIFY(test::xdotool({"click", "3"}));
+        QTRY_VERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
+        QCOMPARE(caption, russian() ? QStringLiteral("Копировать") : QStringLiteral("Copy"));
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(russian() ? "Разрешение\t"
+                                                                          : "Resolution\t"));
     }
 
 private:
