@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 
 namespace vantrel {
 
@@ -20,36 +21,44 @@ std::optional<QString> droppedPlanFile(const QMimeData& mime) {
 
 namespace {
 
+// Watches the window's native window, which every drag over the window
+// reaches before any of its widgets: a widget made later (a cell editor)
+// takes no drop of its own either.
 class PlanDropTarget : public QObject {
 public:
     PlanDropTarget(QWidget* window, std::function<void(const QString&)> load)
-        : QObject(window), m_load(std::move(load)) {
-        window->setAcceptDrops(true);
-        window->installEventFilter(this);
-        // Widgets that take drops themselves (text fields) would get them first.
-        for (QWidget* child : window->findChildren<QWidget*>())
-            if (child->acceptDrops())
-                child->installEventFilter(this);
+        : QObject(window), m_window(window), m_load(std::move(load)) {
+        if (!watchNativeWindow())
+            window->installEventFilter(this); // until it is shown
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window) {
+            if (event->type() == QEvent::Show && watchNativeWindow())
+                m_window->removeEventFilter(this);
+            return false;
+        }
         switch (event->type()) {
         case QEvent::DragEnter:
-        case QEvent::DragMove:
-            answer(static_cast<QDropEvent*>(event));
-            return true;
+        case QEvent::DragMove: answer(static_cast<QDropEvent*>(event)); return true;
         case QEvent::Drop:
             if (const auto file = answer(static_cast<QDropEvent*>(event)))
                 QMetaObject::invokeMethod(
                     this, [this, name = *file] { m_load(name); }, Qt::QueuedConnection);
             return true;
-        default:
-            return false;
+        default: return false;
         }
     }
 
 private:
+    bool watchNativeWindow() {
+        QWindow* native = m_window->windowHandle();
+        if (native)
+            native->installEventFilter(this);
+        return native;
+    }
+
     // Accepted as a copy, so that no file manager removes the file after a move;
     // an ignored event shows the user the drop is refused.
     static std::optional<QString> answer(QDropEvent* event) {
@@ -65,6 +74,7 @@ private:
         return file;
     }
 
+    QWidget* m_window;
     std::function<void(const QString&)> m_load;
 };
 

@@ -4,6 +4,7 @@
 #include "grid/plangrid.h"
 #include "lens/lenspage.h"
 #include "planner/recalccounter.h"
+#include "platform/tabsheet.h"
 #include "tests/app/appmain.h"
 #include "tests/app/calcfixture.h"
 
@@ -13,9 +14,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QWindow>
 
 using namespace vantrel;
 
@@ -39,17 +42,19 @@ QMimeData* files(const QStringList& paths) {
     return mime;
 }
 
-// Drags the data over the target and drops it there, as a file manager does;
-// true when the target took the enter, the move and the drop.
-bool dragAndDrop(QWidget* target, const QMimeData& mime) {
-    const QPoint at = target->rect().center();
+// Drags the data over a widget of the window and drops it there, as a file
+// manager does through the window system; true when the window took the
+// enter, the move and the drop.
+bool dragAndDrop(QWidget* over, const QMimeData& mime) {
+    QWindow* window = over->window()->windowHandle();
+    const QPoint at = over->mapTo(over->window(), over->rect().center());
     const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
     QDragEnterEvent enter(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
+    QCoreApplication::sendEvent(window, &enter);
     QDragMoveEvent move(at + QPoint(1, 1), actions, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &move);
+    QCoreApplication::sendEvent(window, &move);
     QDropEvent drop(at + QPoint(1, 1), actions, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
+    QCoreApplication::sendEvent(window, &drop);
     return enter.isAccepted() && move.isAccepted() && drop.isAccepted() &&
            drop.dropAction() == Qt::CopyAction;
 }
@@ -73,11 +78,14 @@ private slots:
 
     void onePlanFileLoadsAsLoadDoes_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("plan.ip") << "plan.ip";
-        QTest::newRow("capital suffix") << "PLAN.IP";
+        QTest::addColumn<bool>("overEditor"); // over a cell editor, made after the window
+        QTest::newRow("plan.ip") << "plan.ip" << false;
+        QTest::newRow("capital suffix") << "PLAN.IP" << false;
+        QTest::newRow("over a cell editor") << "plan.ip" << true;
     }
     void onePlanFileLoadsAsLoadDoes() {
         QFETCH(QString, name);
+        QFETCH(bool, overEditor);
         QVERIFY(name == "plan.ip" || QFile::copy(path("plan.ip"), path(name)));
         int before = RecalcCounter();
         m.calc->btnLoadClick();
@@ -86,11 +94,16 @@ private slots:
         m.calc->btnRemoveClick();
         m.calc->btnAddClick();
 
+        TPlanGrid& grid = *m.calc->planGrid;
+        if (overEditor) {
+            grid.edit(grid.model()->index(0, 3));
+            QVERIFY(grid.editorWidget());
+        }
         before = RecalcCounter();
         std::unique_ptr<QMimeData> mime(files({path(name)}));
-        QVERIFY(dragAndDrop(m.calc.get(), *mime));
+        QVERIFY(dragAndDrop(overEditor ? grid.editorWidget() : &grid, *mime));
         QTRY_COMPARE(plan(*m.calc), loaded);
-        QCOMPARE(m.calc->planGrid->FocusedRow(), m.calc->planGrid->RowAt(0));
+        QCOMPARE(grid.FocusedRow(), grid.RowAt(0));
         QCOMPARE(RecalcCounter(), before + 1);
     }
 
@@ -123,11 +136,13 @@ private slots:
             mime->setText(path("plan.ip"));
         }
         QLineEdit* field = m.calc->lensPage->cbWidth->lineEdit();
+        if (overField)
+            m.calc->PageControl1->setCurrentWidget(m.calc->tsFocus);
         const QString fieldText = field->text();
         const QStringList before = plan(*m.calc);
         const int count = RecalcCounter();
 
-        QVERIFY(!dragAndDrop(overField ? static_cast<QWidget*>(field) : m.calc.get(), *mime));
+        QVERIFY(!dragAndDrop(overField ? static_cast<QWidget*>(field) : m.calc->planGrid, *mime));
         QTest::qWait(50); // a load, if any, would run from the event loop
         QCOMPARE(plan(*m.calc), before);
         QCOMPARE(RecalcCounter(), count);
@@ -143,7 +158,7 @@ private slots:
         const int count = RecalcCounter();
         m.watchdog->expectBox();
         std::unique_ptr<QMimeData> mime(files({empty}));
-        QVERIFY(dragAndDrop(m.calc.get(), *mime));
+        QVERIFY(dragAndDrop(m.calc->planGrid, *mime));
         QTRY_VERIFY(!m.watchdog->lastBoxText().isEmpty());
         const QString dropMessage = m.watchdog->lastBoxText();
         QCOMPARE(plan(*m.calc), before);
