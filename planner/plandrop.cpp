@@ -41,13 +41,16 @@ protected:
         }
         switch (event->type()) {
         case QEvent::DragEnter:
-        case QEvent::DragMove: answer(static_cast<QDropEvent*>(event)); return true;
+        case QEvent::DragMove:
+            answer(static_cast<QDropEvent*>(event));
+            return true;
         case QEvent::Drop:
             if (const auto file = answer(static_cast<QDropEvent*>(event)))
                 QMetaObject::invokeMethod(
                     this, [this, name = *file] { m_load(name); }, Qt::QueuedConnection);
             return true;
-        default: return false;
+        default:
+            return false;
         }
     }
 
