@@ -10,6 +10,7 @@
 #include "partners/adrotation.h"
 #include "partners/partnerbanner.h"
 #include "partners/programicon.h"
+#include "planner/plandrop.h"
 #include "planner/plannerpage.h"
 #include "platform/ui/anchors.h"
 #include "platform/ui/pagecontrol.h"
@@ -65,6 +66,7 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     PageControl1->setCurrentWidget(tsCalc);
     banner = new TPartnerBanner(plannerPage->lbBanner, plannerPage->lbLink, adverts(), this);
     connect(plannerPage, &TPlannerPage::focusedRowRecalculated, this, &TCalc::ChangeAd);
+    acceptPlanDrops(this, [this](const QString& path) { plannerPage->loadPlanFile(path); });
 
     MyFormCreate();
     // First in the tab order, the grid has the keyboard when the window first shows.

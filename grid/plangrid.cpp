@@ -43,6 +43,7 @@ TPlanGrid::TPlanGrid(QWidget* parent)
     styleHeader();
     // Hot-tracking: the cell and the header section under the mouse are tinted.
     viewport()->setAttribute(Qt::WA_Hover);
+    addCopyCommand();
 
     QHeaderView* side = verticalHeader();
     side->hide();

@@ -92,6 +92,8 @@ public:
 signals:
     // Raised just before a column's change notification (the grid's own edit change).
     void editChange(vantrel::TGridColumn* column);
+    // Ctrl+C or the context menu's Copy, with the grid focused and no editor open.
+    void copyRequested();
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
@@ -114,6 +116,7 @@ private:
     void styleHeader();
     QModelIndex indexFor(int row, int cellIndex) const;
     void focusIndex(int row);
+    void addCopyCommand();
 
     TGridModel* m_model;
     TGridDelegate* m_delegate;

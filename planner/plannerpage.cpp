@@ -4,6 +4,7 @@
 #include "grid/plangrid.h"
 #include "planner/buttonpictures.h"
 #include "planner/gridplanrows.h"
+#include "planner/planclipboard.h"
 #include "planner/plannercolumns.h"
 #include "platform/ui/anchors.h"
 #include "platform/ui/legibility.h"
@@ -133,6 +134,11 @@ void TPlannerPage::connectHandlers() {
     connectChange("cFPS", &TPlannerPage::cFPSDAYSCAMSChange);
     connectChange("cDays", &TPlannerPage::cFPSDAYSCAMSChange);
     connectChange("cCamNum", &TPlannerPage::cFPSDAYSCAMSChange);
+    connect(planGrid, &TPlanGrid::copyRequested, this, [this] {
+        copyPlanToClipboard(*planGrid, {{kFps, edFPS->text()},
+                                        {kBandwidth, edBandwidth->text()},
+                                        {kDiskSpace, edSpace->text()}});
+    });
 }
 
 void TPlannerPage::connectChange(const char* column, void (TPlannerPage::*handler)(TGridColumn*)) {

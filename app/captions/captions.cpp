@@ -7,6 +7,7 @@
 #include "platform/ui/tabsheet.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 
 namespace vantrel {
@@ -20,6 +21,8 @@ void applyCaption(QObject* component, const QString& caption) {
         column->setCaption(caption);
     if (auto* page = qobject_cast<TTabSheet*>(component))
         page->setCaption(caption);
+    if (auto* action = qobject_cast<QAction*>(component))
+        action->setText(caption);
 }
 
 void LocalizeCaptions(QWidget* window, int systemLanguage) {
@@ -29,9 +32,13 @@ void LocalizeCaptions(QWidget* window, int systemLanguage) {
     const QString suffix = QStringLiteral(".Caption");
     for (QObject* component : window->findChildren<QObject*>()) {
         const QString key = component->objectName() + suffix;
-        for (const CaptionEntry& entry : captionTable())
-            if (key == entry.key)
-                applyCaption(component, entry.caption);
+        const auto search = [&](const auto& table) {
+            for (const CaptionEntry& entry : table)
+                if (key == entry.key)
+                    applyCaption(component, entry.caption);
+        };
+        search(captionTable());
+        search(addedCaptionTable());
     }
 }
 

@@ -43,4 +43,11 @@ const std::array<CaptionEntry, kCaptionCount>& captionTable() {
     return table;
 }
 
+const std::array<CaptionEntry, 1>& addedCaptionTable() {
+    static const std::array<CaptionEntry, 1> table = {{
+        {QStringLiteral("miCopy.Caption"), QStringLiteral("Копировать")},
+    }};
+    return table;
+}
+
 } // namespace vantrel

@@ -17,4 +17,7 @@ inline constexpr int kCaptionCount = 30;
 // Searched from the first entry to the last.
 const std::array<CaptionEntry, kCaptionCount>& captionTable();
 
+// Controls the program has beyond the window's design: the grid's menu item.
+const std::array<CaptionEntry, 1>& addedCaptionTable();
+
 } // namespace vantrel

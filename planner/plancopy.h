@@ -1,0 +1,28 @@
+// The plan as a spreadsheet or a word processor takes it from the clipboard:
+// tab-separated text and an HTML table of the same cells.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vantrel {
+
+// A total and the position, among the columns copied, of the column it sits under.
+struct TotalUnder {
+    int column;
+    QString text;
+};
+
+struct PlanCopy {
+    QString tsv;
+    QString html;
+};
+
+// One header line of captions, one line per row, and a last line holding the
+// totals under their columns (empty elsewhere). Texts are taken as given: the
+// caller passes them as the window shows them.
+PlanCopy planCopy(const QStringList& captions, const QList<QStringList>& rows,
+                  const QList<TotalUnder>& totals);
+
+} // namespace vantrel

@@ -1,0 +1,25 @@
+// Opening a plan by dropping its file onto the window.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QMimeData;
+class QWidget;
+
+namespace vantrel {
+
+// The file a drop carries when it is exactly one local file, not a folder,
+// whose name ends in ".ip" in any letter case (the open dialog lists those
+// too); nullopt for anything else: several files, a folder, text, a web
+// address, another kind of file.
+std::optional<QString> droppedPlanFile(const QMimeData& mime);
+
+// Lets the window take a plan file dropped anywhere on it and refuse every
+// other drop, also over its fields that would otherwise take dropped text.
+// `load` runs once the drop has been answered, so that a message box it
+// shows does not keep the file manager waiting for the drop to end.
+void acceptPlanDrops(QWidget* window, std::function<void(const QString& fileName)> load);
+
+} // namespace vantrel

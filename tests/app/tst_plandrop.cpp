@@ -1,0 +1,188 @@
+// Opening a plan by dropping a file on the window: one .ip file loads as the
+// Load button loads it; every other drop is refused and changes nothing.
+#include "app/calc.h"
+#include "grid/plangrid.h"
+#include "lens/lenspage.h"
+#include "planner/plannerpage.h"
+#include "platform/ui/tabsheet.h"
+#include "tests/app/appmain.h"
+#include "tests/app/calcfixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <QWindow>
+
+using namespace vantrel;
+
+namespace {
+
+// Every row's eight texts, then the three totals.
+QStringList plan(const TCalc& calc) {
+    QStringList texts;
+    for (int r = 0; r < calc.plannerPage->planGrid->RowCount(); ++r)
+        for (int i = 0; i < 8; ++i)
+            texts << calc.plannerPage->planGrid->GetCellText(calc.plannerPage->planGrid->RowAt(r), i);
+    return texts << calc.plannerPage->edFPS->text() << calc.plannerPage->edBandwidth->text() << calc.plannerPage->edSpace->text();
+}
+
+QMimeData* files(const QStringList& paths) {
+    auto* mime = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    mime->setUrls(urls);
+    return mime;
+}
+
+// Drags the data over a widget of the window and drops it there, as a file
+// manager does through the window system; true when the window took the
+// enter, the move and the drop.
+bool dragAndDrop(QWidget* over, const QMimeData& mime) {
+    QWindow* window = over->window()->windowHandle();
+    const QPoint at = over->mapTo(over->window(), over->rect().center());
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    QDragMoveEvent move(at + QPoint(1, 1), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &move);
+    QDropEvent drop(at + QPoint(1, 1), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    return enter.isAccepted() && move.isAccepted() && drop.isAccepted() &&
+           drop.dropAction() == Qt::CopyAction;
+}
+
+} // namespace
+
+class TestPlanDrop : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        m.start();
+        // A plan of two rows in plan.ip, with the window back at one row.
+        m.page().btnAddClick();
+        m.page().planGrid->SetCellValue(m.page().planGrid->RowAt(1), 3, 25);
+        answerDialogs(path("plan.ip"));
+        m.page().btnSaveClick();
+        m.page().btnRemoveClick();
+    }
+    void cleanup() { m.stop(); }
+
+    void onePlanFileLoadsAsLoadDoes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("overEditor"); // over a cell editor, made after the window
+        QTest::newRow("plan.ip") << "plan.ip" << false;
+        QTest::newRow("capital suffix") << "PLAN.IP" << false;
+        QTest::newRow("over a cell editor") << "plan.ip" << true;
+    }
+    void onePlanFileLoadsAsLoadDoes() {
+        QFETCH(QString, name);
+        QFETCH(bool, overEditor);
+        QVERIFY(name == "plan.ip" || QFile::copy(path("plan.ip"), path(name)));
+        int before = m.page().recalcCount();
+        m.page().btnLoadClick();
+        const QStringList loaded = plan(*m.calc);
+        QCOMPARE(m.page().recalcCount(), before + 1);
+        m.page().btnRemoveClick();
+        m.page().btnAddClick();
+
+        TPlanGrid& grid = *m.page().planGrid;
+        if (overEditor) {
+            grid.edit(grid.model()->index(0, 3));
+            QVERIFY(grid.editorWidget());
+        }
+        before = m.page().recalcCount();
+        std::unique_ptr<QMimeData> mime(files({path(name)}));
+        QVERIFY(dragAndDrop(overEditor ? grid.editorWidget() : &grid, *mime));
+        QTRY_COMPARE(plan(*m.calc), loaded);
+        QCOMPARE(grid.FocusedRow(), grid.RowAt(0));
+        QCOMPARE(m.page().recalcCount(), before + 1);
+    }
+
+    void otherDropsAreRefusedAndChangeNothing_data() {
+        QTest::addColumn<QStringList>("paths"); // local files; empty for text
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("overField"); // over a field that takes text
+        QTest::newRow("two plan files") << QStringList{"plan.ip", "copy.ip"} << "" << false;
+        QTest::newRow("a folder") << QStringList{"plans.ip"} << "" << false;
+        QTest::newRow("another kind of file") << QStringList{"plan.txt"} << "" << false;
+        QTest::newRow("text") << QStringList() << "" << false;
+        QTest::newRow("text over a field") << QStringList() << "" << true;
+        QTest::newRow("web address") << QStringList() << "https://plans.invalid/plan.ip" << false;
+    }
+    void otherDropsAreRefusedAndChangeNothing() {
+        QFETCH(QStringList, paths);
+        QFETCH(QString, url);
+        QFETCH(bool, overField);
+        QVERIFY(QFile::copy(path("plan.ip"), path("copy.ip")));
+        QVERIFY(QFile::copy(path("plan.ip"), path("plan.txt")));
+        QVERIFY(QDir(dir->path()).mkdir("plans.ip"));
+        std::unique_ptr<QMimeData> mime(new QMimeData);
+        if (!paths.isEmpty()) {
+            for (QString& name : paths)
+                name = path(name);
+            mime.reset(files(paths));
+        } else if (!url.isEmpty()) {
+            mime->setUrls({QUrl(url)});
+        } else {
+            mime->setText(path("plan.ip"));
+        }
+        QLineEdit* field = m.calc->lensPage->cbWidth->lineEdit();
+        if (overField)
+            m.calc->PageControl1->setCurrentWidget(m.calc->tsFocus);
+        const QString fieldText = field->text();
+        const QStringList before = plan(*m.calc);
+        const int count = m.page().recalcCount();
+
+        QVERIFY(!dragAndDrop(overField ? static_cast<QWidget*>(field) : m.page().planGrid, *mime));
+        QCoreApplication::processEvents(); // where a load, if any, would run
+        QCOMPARE(plan(*m.calc), before);
+        QCOMPARE(m.page().recalcCount(), count);
+        QCOMPARE(field->text(), fieldText);
+    }
+
+    void failedReadShowsLoadsMessageAndKeepsTheRows() {
+        const QString empty = path("empty.ip");
+        QFile file(empty);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QStringList before = plan(*m.calc);
+        const int count = m.page().recalcCount();
+        m.watchdog->expectBox();
+        std::unique_ptr<QMimeData> mime(files({empty}));
+        QVERIFY(dragAndDrop(m.page().planGrid, *mime));
+        QTRY_VERIFY(!m.watchdog->lastBoxText().isEmpty());
+        const QString dropMessage = m.watchdog->lastBoxText();
+        QCOMPARE(plan(*m.calc), before);
+        QCOMPARE(m.page().recalcCount(), count);
+
+        answerDialogs(empty);
+        m.watchdog->expectBox();
+        m.page().btnLoadClick();
+        QCOMPARE(dropMessage, m.watchdog->lastBoxText());
+        QCOMPARE(dropMessage, QString("Stream read error."));
+    }
+
+private:
+    void answerDialogs(const QString& fileName) {
+        m.page().setFileChooser([fileName](TFileDialog::Kind, const QString&) {
+            return std::optional<QString>(fileName);
+        });
+    }
+
+    QString path(const QString& name) const { return dir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> dir;
+    test::CalcFixture m;
+};
+
+VANTREL_APP_TEST_MAIN(TestPlanDrop)
+#include "tst_plandrop.moc"

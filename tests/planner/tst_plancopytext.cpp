@@ -1,0 +1,33 @@
+// The plan's clipboard texts: tab-separated lines and an HTML table of the
+// same cells, totals under their columns, and any cell text (a loaded file
+// can hold any) kept to one cell, never markup.
+#include "planner/plancopy.h"
+
+#include <QTest>
+
+using namespace vantrel;
+
+class TestPlanCopyText : public QObject {
+    Q_OBJECT
+private slots:
+    void linesAndTableHoldTheSameCells() {
+        const PlanCopy copy = planCopy(
+            {"Разрешение", "FPS", "Трафик,Мб/с"},
+            {{"640x480 (VGA)", "10", "3,68"}, {"<b>R&D</b>", "tab\there \"q\"", "two\nlines"}},
+            {{1, "10"}, {2, "3,68"}});
+        QCOMPARE(copy.tsv, QStringLiteral("Разрешение\tFPS\tТрафик,Мб/с\n"
+                                          "640x480 (VGA)\t10\t3,68\n"
+                                          "<b>R&D</b>\t\"tab\there \"\"q\"\"\"\t\"two\nlines\"\n"
+                                          "\t10\t3,68\n"));
+        QVERIFY(copy.html.contains("charset=utf-8"));
+        QVERIFY(copy.html.contains(
+            QStringLiteral("<tr><th>Разрешение</th><th>FPS</th><th>Трафик,Мб/с</th></tr>\n"
+                           "<tr><td>640x480 (VGA)</td><td>10</td><td>3,68</td></tr>\n"
+                           "<tr><td>&lt;b&gt;R&amp;D&lt;/b&gt;</td><td>tab\there &quot;q&quot;"
+                           "</td><td>two\nlines</td></tr>\n"
+                           "<tr><td></td><td>10</td><td>3,68</td></tr>\n</table>")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlanCopyText)
+#include "tst_plancopytext.moc"
