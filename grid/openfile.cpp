@@ -59,12 +59,24 @@ int openRegular(const QString& fileName) {
 
 } // namespace
 
-void openRegularFile(QFile& file, const QString& fileName) {
+void readRegularFile(const QString& fileName, const std::function<void(QByteArrayView)>& use) {
     const int fd = openRegular(fileName);
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         cannotOpen(fileName, file.errorString());
     }
+    // Mapped, the bytes come straight from the system's file cache; a copy
+    // would first fault in fresh memory as large as the file, which costs
+    // more than reading the rows. The mapping ends when the file closes. A
+    // file that another program cuts short during the read would fault here;
+    // that rare race is the price of not copying.
+    const qint64 size = file.size();
+    if (size == 0)
+        return use({});
+    if (const uchar* mapped = file.map(0, size))
+        return use(QByteArrayView(mapped, size));
+    use(file.read(size)); // a file system that cannot map
 }
 
 } // namespace vantrel
