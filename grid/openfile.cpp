@@ -16,6 +16,8 @@ namespace vantrel {
 
 namespace {
 
+constexpr qint64 kMapFrom = 1 << 20;
+
 [[noreturn]] void cannotOpen(const QString& fileName, const QString& reason) {
     throw EError(QStringLiteral("Cannot open file \"%1\". %2")
                      .arg(QFileInfo(fileName).absoluteFilePath(), reason));
@@ -66,17 +68,18 @@ void readRegularFile(const QString& fileName, const std::function<void(QByteArra
         ::close(fd);
         cannotOpen(fileName, file.errorString());
     }
-    // Mapped, the bytes come straight from the system's file cache; a copy
-    // would first fault in fresh memory as large as the file, which costs
-    // more than reading the rows. The mapping ends when the file closes. A
-    // file that another program cuts short during the read would fault here;
-    // that rare race is the price of not copying.
+    // A large file is mapped: its bytes come straight from the system's file
+    // cache, where a copy would first fault in fresh memory as large as the
+    // file, which costs more than reading the rows. A small one is copied, as
+    // mapping it costs more than the copy. A file that another program cuts
+    // short while it is mapped would fault the reader; that rare race is the
+    // price of not copying. The mapping ends when the file closes.
     const qint64 size = file.size();
-    if (size == 0)
-        return use({});
-    if (const uchar* mapped = file.map(0, size))
-        return use(QByteArrayView(mapped, size));
-    use(file.read(size)); // a file system that cannot map
+    if (size >= kMapFrom) {
+        if (const uchar* mapped = file.map(0, size))
+            return use(QByteArrayView(mapped, size));
+    }
+    use(file.read(size)); // also where the file system cannot map
 }
 
 } // namespace vantrel
