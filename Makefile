@@ -38,8 +38,12 @@ test-sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
 
-# Timed figures against their baselines; see bench/README.md.
-bench: build
+# Timed figures against their baselines; see bench/README.md. The bench is
+# the one part that needs Google Benchmark, so only this target turns it on.
+bench:
+	@scripts/install-deps --bench
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target vantrel_bench
 	@scripts/bench $(BUILD)
 
 # Each fuzz target for a bounded time (FUZZ_SECONDS, default 60).

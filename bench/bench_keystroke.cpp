@@ -1,30 +1,24 @@
-// One keystroke in the open FPS editor of the first row: the change handler,
-// the row's recalculation, the totals over every row, and the repaint the grid
-// then does. Baseline: the same keystroke into a bare spin box. Beside it the
-// cost per row of the totals, against walking the rows' cells without reading
-// them as numbers.
-#include "bench/benchplan.h"
-#include "bench/calcwindow.h"
-#include "bench/paintwatch.h"
-#include "grid/gridmodel.h"
+// One keystroke in the open FPS editor of the first row: the change handler's
+// cell write, the row's recalculation, the totals over every row, and the
+// repaint the grid then does. Baseline: the same keystroke into a bare spin
+// box. Beside it the totals alone, per row, against walking the same cells
+// without reading them as numbers.
+#include "bench/bench.h"
 #include "grid/plangrid.h"
-#include "planner/plannerpage.h"
+#include "planner/gridplanrows.h"
+#include "planner/planner.h"
+#include "platform/platform.h"
+#include "tests/grid/plannergrid.h"
+#include "tests/support/paintcounter.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
+#include <algorithm>
 
 namespace vantrel::bench {
 
 namespace {
-
-constexpr int kFpsCell = 3;
-
-QString name(const char* what, qsizetype rows) {
-    return QStringLiteral("%1/%2").arg(QLatin1String(what)).arg(rows);
-}
 
 // Backspace and "0" by turns: FPS goes 10, 1, 10, ... and each key is a change.
 Qt::Key nextKey(bool& shorten) {
@@ -33,128 +27,112 @@ Qt::Key nextKey(bool& shorten) {
     return key;
 }
 
-QWidget* openFpsEditor(TPlanGrid& grid) {
-    grid.setFocus();
-    grid.setCurrentIndex(grid.model()->index(0, kFpsCell));
-    QTest::keyClick(&grid, Qt::Key_Return);
-    QWidget* editor = grid.editorWidget();
-    if (editor)
-        QTest::keyClick(editor, Qt::Key_End);
-    return editor;
-}
-
-void keystroke(benchmark::State& state, qsizetype rows) {
-    CalcWindow window;
-    TCalc& calc = window.calc();
-    window.loadDefaultRows(rows);
-    QWidget* editor = openFpsEditor(*calc.plannerPage->planGrid);
-    if (!editor) {
-        state.SkipWithError("no editor opened on the FPS cell");
-        return;
-    }
-    PaintCounter paints(calc.plannerPage->planGrid->viewport());
-    bool shorten = true;
-    QElapsedTimer repaint;
-    qint64 repaintNs = 0;
-    for (auto _ : state) {
-        const qint32 before = calc.plannerPage->recalcCount();
-        const int painted = paints.count();
-        QTest::keyClick(editor, nextKey(shorten));
-        repaint.start();
+// A planner grid of count default rows, as after a load.
+struct LoadedPlanner {
+    explicit LoadedPlanner(qsizetype count) {
+        grid.ReadRows(defaultRowStream(count));
+        recalcFocusedRowCells(rows, separator);
         QApplication::processEvents();
-        repaintNs += repaint.nsecsElapsed();
-        if (calc.plannerPage->recalcCount() != before + 1 || paints.count() == painted) {
-            state.SkipWithError("the keystroke did not recalculate and repaint");
-            return;
-        }
     }
-    // The share of the repaint, to tell it from the handlers' work.
-    state.counters["repaint_s"] = double(repaintNs) / 1e9 / double(state.iterations());
-    // The other rows count 10 each; the edited one its own FPS.
-    const qint64 fps = shorten ? 10 : 1;
-    if (calc.plannerPage->edFPS->text() != QString::number(10 * (rows - 1) + fps))
-        state.SkipWithError("the totals do not follow the keystrokes");
-}
+    test::PlannerGrid planner;
+    TPlanGrid& grid = *planner.grid;
+    TGridPlanRows rows{grid};
+    QChar separator = platform().decimalSeparator();
+};
 
-void bareKeystroke(benchmark::State& state) {
+// Seconds per keystroke into a bare spin box, or 0 when it missed one.
+double bareKeystroke(int keys) {
     QWidget window;
     auto* spin = new QSpinBox(&window);
     spin->setRange(1, 100);
     spin->setValue(10);
     window.show();
-    QApplication::setActiveWindow(&window);
     (void)QTest::qWaitForWindowExposed(&window);
     spin->setFocus();
     QTest::keyClick(spin, Qt::Key_End);
     int changes = 0;
     QObject::connect(spin, &QSpinBox::valueChanged, spin, [&changes] { ++changes; });
     bool shorten = true;
-    for (auto _ : state) {
-        QTest::keyClick(spin, nextKey(shorten));
-        QApplication::processEvents();
-    }
-    if (changes != int(state.iterations()))
-        state.SkipWithError("the spin box missed keystrokes");
+    const double seconds = secondsOf([&] {
+        for (int i = 0; i < keys; ++i) {
+            QTest::keyClick(spin, nextKey(shorten));
+            QApplication::processEvents();
+        }
+    });
+    return changes == keys ? seconds / keys : 0;
 }
 
-void recalcTotals(benchmark::State& state, qsizetype rows) {
-    CalcWindow window;
-    TCalc& calc = window.calc();
-    window.loadDefaultRows(rows);
-    calc.plannerPage->edFPS->clear();
-    for (auto _ : state)
-        calc.plannerPage->RecalcTotals();
-    if (calc.plannerPage->edFPS->text() != QString::number(10 * rows))
+void keystroke(benchmark::State& state, qsizetype rows) {
+    const double bare =
+        bareKeystroke(int(std::clamp<benchmark::IterationCount>(state.max_iterations, 1, 200)));
+    LoadedPlanner loaded(rows);
+    TotalTexts totals;
+    int recalcs = 0;
+    loaded.planner.onChange = [&](TGridColumn* sender) {
+        applyCountChange(loaded.rows, sender->cellIndex(), loaded.grid.EditorText());
+        if (recalcFocusedRowCells(loaded.rows, loaded.separator))
+            totals = totalTexts(loaded.rows, loaded.separator);
+        ++recalcs;
+    };
+    QWidget* editor = loaded.planner.openEditor(0, kFps);
+    if (!editor || bare == 0) {
+        state.SkipWithError("no FPS editor opened, or the bare spin box missed keys");
+        return;
+    }
+    QTest::keyClick(editor, Qt::Key_End);
+    test::PaintCounter paints(loaded.grid.viewport());
+    bool shorten = true;
+    double figure = 0;
+    for (auto _ : state) {
+        const int recalculated = recalcs, painted = paints.paints;
+        const double t = secondsOf([&] {
+            QTest::keyClick(editor, nextKey(shorten));
+            QApplication::processEvents();
+        });
+        state.SetIterationTime(t);
+        figure += t;
+        if (recalcs != recalculated + 1 || paints.paints == painted) {
+            state.SkipWithError("the keystroke did not recalculate and repaint");
+            break;
+        }
+    }
+    // The other rows count 10 each; the edited one its own FPS.
+    if (totals.fps != QString::number(10 * (rows - 1) + (shorten ? 10 : 1)))
+        state.SkipWithError("the totals do not follow the keystrokes");
+    setBaseline(state, figure, bare * double(state.iterations()));
+}
+
+void totals(benchmark::State& state, qsizetype rows) {
+    LoadedPlanner loaded(rows);
+    const TGridRowList& list = loaded.grid.rows();
+    TotalTexts texts;
+    qsizetype bytes = 0;
+    double figure = 0, baseline = 0;
+    for (auto _ : state) {
+        baseline += secondsOf([&] {
+            for (const auto& row : list)
+                for (const int cell : {kFps, kCameras, kBandwidth, kDiskSpace})
+                    bytes += row->textView(cell).size();
+        });
+        const double t = secondsOf([&] { texts = totalTexts(loaded.rows, loaded.separator); });
+        state.SetIterationTime(t);
+        figure += t;
+    }
+    benchmark::DoNotOptimize(bytes);
+    if (texts.fps != QString::number(10 * rows))
         state.SkipWithError("the totals are wrong");
-}
-
-// The cells the totals read, touched without being read as numbers.
-void walkRows(benchmark::State& state, qsizetype rows) {
-    CalcWindow window;
-    window.loadDefaultRows(rows);
-    const TGridRowList& list = window.calc().plannerPage->planGrid->rows();
-    for (auto _ : state) {
-        qsizetype bytes = 0;
-        for (const auto& row : list)
-            for (const int cell : {3, 5, 6, 7})
-                bytes += row->textView(cell).size();
-        benchmark::DoNotOptimize(bytes);
-    }
-}
-
-std::optional<Goal> keystrokeGoal(qsizetype rows) {
-    if (rows == 100000)
-        return Goal::atMost(0.016);
-    return std::nullopt;
+    setBaseline(state, figure, baseline);
+    state.counters["per_row"] =
+        benchmark::Counter(figure / double(rows), benchmark::Counter::kAvgIterations);
 }
 
 } // namespace
 
-Suite keystrokeSuite(const BenchPlan& plan) {
-    Suite suite;
-    const QString bare = QStringLiteral("keystroke/bare-spinbox");
-    suite.benchmarks.push_back({bare, bareKeystroke});
-    for (const qsizetype rows : plan.keystrokeRows) {
-        const QString count = groupedCount(rows);
-        suite.benchmarks.push_back(
-            {name("keystroke", rows), [rows](auto& s) { keystroke(s, rows); }});
-        suite.benchmarks.push_back(
-            {name("totals", rows), [rows](auto& s) { recalcTotals(s, rows); }});
-        suite.benchmarks.push_back({name("rowwalk", rows), [rows](auto& s) { walkRows(s, rows); }});
-
-        suite.lines.push_back({QStringLiteral("FPS keystroke, %1 rows").arg(count),
-                               Unit::Seconds,
-                               {name("keystroke", rows)},
-                               {bare},
-                               keystrokeGoal(rows)});
-        const double perRow = double(rows);
-        suite.lines.push_back({QStringLiteral("RecalcTotals per row, %1 rows").arg(count),
-                               Unit::Seconds,
-                               {name("totals", rows), {}, perRow},
-                               {name("rowwalk", rows), {}, perRow},
-                               std::nullopt});
+void registerKeystroke() {
+    for (const qsizetype rows : sizes({10, 10000, 100000})) {
+        add(QStringLiteral("keystroke/%1").arg(rows), [rows](auto& s) { keystroke(s, rows); });
+        add(QStringLiteral("totals/%1").arg(rows), [rows](auto& s) { totals(s, rows); });
     }
-    return suite;
 }
 
 } // namespace vantrel::bench

@@ -1,74 +1,60 @@
-// Loading a configuration file the way the Load button does, with the dialog
-// answered at once: the read into the live grid inside its update bracket, the
-// one recalculation, and the repaint that follows. Baseline: reading the same
-// file's bytes into memory.
-#include "bench/benchplan.h"
-#include "bench/calcwindow.h"
-#include "bench/rowfiles.h"
+// Loading a configuration file as the Load button does once its dialog has
+// answered: the read into the live planner grid inside its update bracket,
+// the recalculation of the focused row and the totals, and the repaint that
+// follows. Baseline: reading the same file's bytes into memory.
+#include "bench/bench.h"
 #include "grid/plangrid.h"
-#include "planner/plannerpage.h"
+#include "planner/gridplanrows.h"
+#include "planner/planner.h"
+#include "platform/platform.h"
+#include "tests/grid/plannergrid.h"
 
 #include <QApplication>
-#include <QLineEdit>
+#include <QFile>
 
 namespace vantrel::bench {
 
 namespace {
 
-QString name(qsizetype rows) {
-    return QStringLiteral("load/%1").arg(rows);
-}
-
-// Every iteration starts where a user does: the one row of start-up.
-void backToStartUp(TCalc& calc) {
-    calc.plannerPage->planGrid->ClearRows();
-    calc.plannerPage->btnAddClick();
-    QApplication::processEvents();
+qsizetype readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().size() : -1;
 }
 
 void load(benchmark::State& state, qsizetype rows) {
-    const QString path = rowFiles().pathFor(rows);
-    CalcWindow window;
-    TCalc& calc = window.calc();
-    calc.plannerPage->setFileChooser([path](auto, const QString&) { return path; });
+    const QString path = defaultRowFile(rows);
+    test::PlannerGrid planner;
+    TPlanGrid& grid = *planner.grid;
+    TGridPlanRows planRows(grid);
+    const QChar separator = platform().decimalSeparator();
+    TotalTexts totals;
+    double figure = 0, baseline = 0;
     for (auto _ : state) {
-        state.PauseTiming();
-        backToStartUp(calc);
-        const qint32 before = calc.plannerPage->recalcCount();
-        state.ResumeTiming();
-        calc.plannerPage->btnLoadClick();
+        // Every load starts where a user starts: the one row of start-up.
+        grid.ClearRows();
+        addCameraType(planRows);
         QApplication::processEvents();
-        if (calc.plannerPage->planGrid->RowCount() != rows ||
-            calc.plannerPage->recalcCount() != before + 1) {
-            state.SkipWithError("the load did not read every row and recalculate once");
-            return;
-        }
+        baseline += secondsOf([&] { benchmark::DoNotOptimize(readBytes(path)); });
+        const double t = secondsOf([&] {
+            grid.ReadRowsFromFile(path);
+            if (recalcFocusedRowCells(planRows, separator))
+                totals = totalTexts(planRows, separator);
+            QApplication::processEvents();
+        });
+        state.SetIterationTime(t);
+        figure += t;
     }
     // Every default row counts 10 frames per second in the total.
-    if (calc.plannerPage->edFPS->text() != QString::number(10 * rows))
-        state.SkipWithError("the totals do not cover the loaded rows");
-    if (window.unexpectedBoxes() > 0)
-        state.SkipWithError("the load showed a message box");
+    if (grid.RowCount() != rows || totals.fps != QString::number(10 * rows))
+        state.SkipWithError("the load did not read and total every row");
+    setBaseline(state, figure, baseline);
 }
 
 } // namespace
 
-Suite loadSuite(const BenchPlan& plan) {
-    Suite suite;
-    for (const qsizetype rows : plan.loadRows) {
-        suite.benchmarks.push_back({name(rows), [rows](auto& s) { load(s, rows); }});
-        std::optional<Goal> goal;
-        if (rows == 100000)
-            goal = Goal::atMost(0.5);
-        else if (rows == 1000000)
-            goal = Goal::atMost(5);
-        suite.lines.push_back({QStringLiteral("Load, %1 rows").arg(groupedCount(rows)),
-                               Unit::Seconds,
-                               {name(rows)},
-                               {QStringLiteral("rowstream/read-bytes/%1").arg(rows)},
-                               goal});
-    }
-    return suite;
+void registerLoad() {
+    for (const qsizetype rows : sizes({100000, 1000000}))
+        add(QStringLiteral("load/%1").arg(rows), [rows](auto& s) { load(s, rows); });
 }
 
 } // namespace vantrel::bench

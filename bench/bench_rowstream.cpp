@@ -1,156 +1,112 @@
 // The row stream on files of default rows: writing and reading them, each
-// against moving the same bytes without the stream, and what a read row keeps
-// in memory against the bytes of its texts.
-#include "bench/benchplan.h"
-#include "bench/heapmeter.h"
-#include "bench/rowfiles.h"
-#include "core/error.h"
+// against moving the same bytes without the stream, and the heap a read row
+// keeps against the bytes of its texts.
+#include "bench/bench.h"
+#include "grid/openfile.h"
 #include "grid/rowstream.h"
 
 #include <QFile>
+#include <malloc.h>
 
 namespace vantrel::bench {
 
 namespace {
 
-QString name(const char* what, qsizetype rows) {
-    return QStringLiteral("rowstream/%1/%2").arg(QLatin1String(what)).arg(rows);
-}
-
-qint64 streamSize(qsizetype rows) {
-    return 8 + rows * (4 + 24 + 4 * 8 + defaultRowTextBytes());
-}
-
-bool openFile(benchmark::State& state, QFile& file, QIODevice::OpenMode mode) {
-    if (file.open(mode))
-        return true;
-    state.SkipWithError(file.errorString().toStdString().c_str());
-    return false;
-}
-
-void writeRows(benchmark::State& state, qsizetype count) {
-    const TGridRowList rows = makeDefaultRows(count);
-    const QString path = rowFiles().scratchPath();
-    try {
-        for (auto _ : state) {
-            QFile file(path);
-            if (!openFile(state, file, QIODevice::WriteOnly | QIODevice::Truncate))
-                return;
-            writeRowStream(file, rows);
-        }
-    } catch (const EError& e) {
-        state.SkipWithError(e.what());
-        return;
-    }
-    if (QFile(path).size() != streamSize(count))
-        state.SkipWithError("the written stream has the wrong size");
-}
-
-void writeBytes(benchmark::State& state, qsizetype count) {
-    const QByteArray bytes = defaultRowStream(count);
-    const QString path = rowFiles().scratchPath();
-    for (auto _ : state) {
-        QFile file(path);
-        if (!openFile(state, file, QIODevice::WriteOnly | QIODevice::Truncate))
-            return;
-        if (file.write(bytes) != bytes.size()) {
-            state.SkipWithError("short write");
-            return;
-        }
-    }
-}
-
-void readBytes(benchmark::State& state, qsizetype count) {
-    const QString path = rowFiles().pathFor(count);
-    for (auto _ : state) {
-        QFile file(path);
-        if (!openFile(state, file, QIODevice::ReadOnly))
-            return;
-        const QByteArray bytes = file.readAll();
-        benchmark::DoNotOptimize(bytes.constData());
-        if (bytes.size() != streamSize(count)) {
-            state.SkipWithError("the file has the wrong size");
-            return;
-        }
-    }
-}
-
-TGridRowList readFile(const QString& path) {
+QByteArray readBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EError(file.errorString());
-    return readRowStream(file);
+        return {};
+    return file.readAll();
 }
 
-// What one more read keeps, with nothing else alive.
-std::size_t heapAfterReading(const QString& path) {
-    const HeapGrowth growth;
-    const TGridRowList rows = readFile(path);
-    return growth.bytes();
+bool writeThrough(const QString& path, const std::function<void(QFile&)>& write) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    write(file);
+    return file.error() == QFile::NoError;
 }
 
-// The heap each read row keeps. A read of one row is taken off first: what
-// the file and the reader leave behind in the library's cache is the same for
-// every size, and would otherwise weigh on small ones.
-double heapPerRow(const QString& path, qsizetype count) {
-    if (count < 2)
-        return double(heapAfterReading(path));
-    const double fixed = double(heapAfterReading(rowFiles().pathFor(1)));
-    return (double(heapAfterReading(path)) - fixed) / double(count - 1);
-}
-
-void readRows(benchmark::State& state, qsizetype count) {
-    const QString path = rowFiles().pathFor(count);
-    TGridRowList rows;
-    try {
-        for (auto _ : state) {
-            state.PauseTiming();
-            rows = TGridRowList(); // the previous read's rows are freed untimed
-            state.ResumeTiming();
-            rows = readFile(path);
-        }
-        if (qsizetype(rows.size()) != count || rows.front()->textCount() != 8) {
-            state.SkipWithError("the stream read back wrong");
-            return;
-        }
-        rows = TGridRowList();
-        state.counters["heap_per_row"] = heapPerRow(path, count);
-        state.counters["text_per_row"] = double(defaultRowTextBytes());
-    } catch (const EError& e) {
-        state.SkipWithError(e.what());
+void write(benchmark::State& state, qsizetype count) {
+    const QByteArray bytes = defaultRowStream(count);
+    const TGridRowList rows = readRowStream(bytes);
+    const QString path = defaultRowFile(count) + QStringLiteral(".out");
+    double figure = 0, baseline = 0;
+    bool ok = true;
+    for (auto _ : state) {
+        baseline += secondsOf([&] { ok &= writeThrough(path, [&](QFile& f) { f.write(bytes); }); });
+        const double t = secondsOf(
+            [&] { ok &= writeThrough(path, [&](QFile& f) { writeRowStream(f, rows); }); });
+        state.SetIterationTime(t);
+        figure += t;
     }
+    if (!ok || readBytes(path) != bytes)
+        state.SkipWithError("the written stream differs from the rows' bytes");
+    setBaseline(state, figure, baseline);
+}
+
+// The rows of a file as a load reads them.
+TGridRowList readRows(const QString& path) {
+    TGridRowList rows;
+    readRegularFile(path, [&rows](QByteArrayView bytes) { rows = readRowStream(bytes); });
+    return rows;
+}
+
+void read(benchmark::State& state, qsizetype count) {
+    const QString path = defaultRowFile(count);
+    double figure = 0, baseline = 0;
+    TGridRowList rows;
+    for (auto _ : state) {
+        baseline += secondsOf([&] { benchmark::DoNotOptimize(readBytes(path).size()); });
+        rows = TGridRowList(); // the previous read's rows are freed untimed
+        const double t = secondsOf([&] { rows = readRows(path); });
+        state.SetIterationTime(t);
+        figure += t;
+    }
+    if (qsizetype(rows.size()) != count || rows.front()->textCount() != 8)
+        state.SkipWithError("the stream read back wrong");
+    setBaseline(state, figure, baseline);
+}
+
+// Live heap bytes, chunk headers and mapped blocks included.
+double liveHeap() {
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd);
+}
+
+// The heap the rows of one read keep.
+double heapKept(const QString& path) {
+    const double before = liveHeap();
+    const TGridRowList rows = readRows(path);
+    return liveHeap() - before;
+}
+
+// The time is of no interest here; the counters are the figure: the heap per
+// row beside the bytes of the row's texts. A read of one row is taken off
+// first, so what the reader leaves in the library's cache does not count.
+void memory(benchmark::State& state, qsizetype count) {
+    const QString path = defaultRowFile(count);
+    const double textBytes = double(defaultRowStream(1).size() - 8 - 4 - 24 - 8 * 4);
+    double perRow = 0;
+    for (auto _ : state) {
+        const double fixed = heapKept(defaultRowFile(1));
+        perRow = (heapKept(path) - fixed) / double(count - 1);
+        state.SetIterationTime(1e-9);
+    }
+    state.counters["heap_per_row"] = perRow;
+    state.counters["baseline"] = textBytes;
+    state.counters["ratio"] = perRow / textBytes;
 }
 
 } // namespace
 
-Suite rowStreamSuite(const BenchPlan& plan) {
-    Suite suite;
-    for (const qsizetype rows : plan.rowStreamRows) {
-        const QString count = groupedCount(rows);
-        suite.benchmarks.push_back({name("write", rows), [rows](auto& s) { writeRows(s, rows); }});
-        suite.benchmarks.push_back(
-            {name("write-bytes", rows), [rows](auto& s) { writeBytes(s, rows); }});
-        suite.benchmarks.push_back({name("read", rows), [rows](auto& s) { readRows(s, rows); }});
-        suite.benchmarks.push_back(
-            {name("read-bytes", rows), [rows](auto& s) { readBytes(s, rows); }});
-
-        suite.lines.push_back({QStringLiteral("Row stream write, %1 rows").arg(count),
-                               Unit::Seconds,
-                               {name("write", rows)},
-                               {name("write-bytes", rows)},
-                               std::nullopt});
-        suite.lines.push_back({QStringLiteral("Row stream read, %1 rows").arg(count),
-                               Unit::Seconds,
-                               {name("read", rows)},
-                               {name("read-bytes", rows)},
-                               Goal::ratio(4)});
-        suite.lines.push_back({QStringLiteral("Memory per read row, %1 rows").arg(count),
-                               Unit::Bytes,
-                               {name("read", rows), QStringLiteral("heap_per_row")},
-                               {name("read", rows), QStringLiteral("text_per_row")},
-                               Goal{2, 64}});
+void registerRowStream() {
+    for (const qsizetype rows : sizes({1000, 100000, 1000000})) {
+        add(QStringLiteral("rowstream/write/%1").arg(rows), [rows](auto& s) { write(s, rows); });
+        add(QStringLiteral("rowstream/read/%1").arg(rows), [rows](auto& s) { read(s, rows); });
+        const auto heap = [rows](auto& s) { memory(s, rows); };
+        add(QStringLiteral("rowstream/memory/%1").arg(rows), heap, 1);
     }
-    return suite;
 }
 
 } // namespace vantrel::bench

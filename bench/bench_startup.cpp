@@ -1,65 +1,53 @@
 // Start-up: process launch to the main window first shown and painted,
 // against a bare Qt window with one tab widget launched and timed the same way.
-#include "bench/benchplan.h"
-#include "bench/probereport.h"
+#include "bench/bench.h"
+#include "bench/firstpaint.h"
 
 #include <QProcess>
-#include <QSet>
 
 namespace vantrel::bench {
 
 namespace {
 
-// Nanoseconds from launch to first paint, or nothing when the probe failed.
-std::optional<qint64> launchOnce(const QString& program) {
+// Seconds from launch to first paint, or 0 when the probe failed.
+double launch(const QString& program) {
     QProcess probe;
-    probe.setProgram(program);
     probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    probe.setArguments(probeArguments(monotonicNanoseconds()));
-    probe.start();
+    probe.start(program, {QString::number(monotonicNanoseconds())});
     if (!probe.waitForFinished(60000) || probe.exitStatus() != QProcess::NormalExit ||
         probe.exitCode() != 0)
-        return std::nullopt;
-    return readProbeReport(probe.readAllStandardOutput());
+        return 0;
+    // The report is the last line; Qt may print its own before it.
+    const QByteArray report = probe.readAllStandardOutput().trimmed().split('\n').last();
+    return double(report.toLongLong()) / 1e9;
 }
 
-void startup(benchmark::State& state, const QString& program) {
-    // The first launch of a program pays for filling the file cache; the
-    // figure is for the starts after it.
-    static QSet<QString> warm;
-    if (!warm.contains(program)) {
-        warm.insert(program);
-        launchOnce(program);
-    }
+void startup(benchmark::State& state) {
+    const QString calc = QStringLiteral(VANTREL_STARTPROBE_CALC);
+    const QString bare = QStringLiteral(VANTREL_STARTPROBE_BARE);
+    // The first launch of each pays for filling the file cache; the figure is
+    // for the starts after it.
+    launch(calc);
+    launch(bare);
+    double figure = 0, baseline = 0;
     for (auto _ : state) {
-        const std::optional<qint64> elapsed = launchOnce(program);
-        if (!elapsed) {
-            state.SkipWithError("the probe did not report its first paint");
-            return;
+        const double base = launch(bare);
+        const double t = launch(calc);
+        if (base <= 0 || t <= 0) {
+            state.SkipWithError("a probe did not report its first paint");
+            break;
         }
-        state.SetIterationTime(double(*elapsed) / 1e9);
+        state.SetIterationTime(t);
+        figure += t;
+        baseline += base;
     }
+    setBaseline(state, figure, baseline);
 }
 
 } // namespace
 
-Suite startupSuite(const BenchPlan& plan) {
-    Suite suite;
-    const QString calc = QStringLiteral("startup/main-window");
-    const QString bare = QStringLiteral("startup/bare-window");
-    const QString calcProbe = QStringLiteral(VANTREL_STARTPROBE_CALC);
-    const QString bareProbe = QStringLiteral(VANTREL_STARTPROBE_BARE);
-    const int launches = plan.launchesPerRepetition;
-    suite.benchmarks.push_back(
-        {calc, [calcProbe](auto& s) { startup(s, calcProbe); }, true, launches});
-    suite.benchmarks.push_back(
-        {bare, [bareProbe](auto& s) { startup(s, bareProbe); }, true, launches});
-    suite.lines.push_back({QStringLiteral("Start-up to first paint"),
-                           Unit::Seconds,
-                           {calc},
-                           {bare},
-                           Goal::ratio(1.5)});
-    return suite;
+void registerStartup() {
+    add(QStringLiteral("startup"), startup, 4);
 }
 
 } // namespace vantrel::bench

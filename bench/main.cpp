@@ -1,37 +1,29 @@
-// The bench: every figure of the plan through Google Benchmark, then the
-// summary of each beside its baseline. Options: --tiny for the one quick pass
-// the test suite runs, and Google Benchmark's own (--benchmark_filter=...).
-// Exits non-zero when a benchmark gave up or, unfiltered, a figure is missing.
-#include "app/errorbox.h"
-#include "bench/benchplan.h"
-#include "bench/figurereporter.h"
-#include "bench/machine.h"
+// The bench: every figure through Google Benchmark, each with its same-run
+// baseline and ratio as counters (bench/README.md holds the goals). Options:
+// --tiny for the one quick pass CTest runs, and Google Benchmark's own.
+// Exits non-zero when a benchmark gave up.
+#include "bench/bench.h"
 
-#include <QTextStream>
+#include <QApplication>
 #include <cstring>
 #include <unistd.h>
 
 namespace {
 
-// Removes a flag of our own from argv before Google Benchmark reads it.
-bool takeFlag(int& argc, char** argv, const char* flag) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], flag) != 0)
-            continue;
-        for (int j = i; j + 1 < argc; ++j)
-            argv[j] = argv[j + 1];
-        --argc;
-        return true;
-    }
-    return false;
-}
+// The usual console lines, noting any benchmark that gave up.
+class Reporter : public benchmark::ConsoleReporter {
+public:
+    // Colours only on a terminal, as Google Benchmark's own reporter does.
+    Reporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
 
-bool filtered(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--benchmark_filter", 18) == 0)
-            return true;
-    return false;
-}
+    bool failed = false;
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            failed = failed || run.error_occurred;
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
 
 } // namespace
 
@@ -39,34 +31,21 @@ int main(int argc, char** argv) {
     using namespace vantrel::bench;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    vantrel::TApplication app(argc, argv);
-    const bool tiny = takeFlag(argc, argv, "--tiny");
-    const bool someOnly = filtered(argc, argv);
+    QApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[argc - 1], "--tiny") == 0) {
+        setTinyRun(true);
+        --argc;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 2;
-
-    const BenchPlan plan = tiny ? BenchPlan::tinyRun() : BenchPlan::full();
-    const Suite suite = allSuites(plan);
-    registerSuite(suite, plan);
-
-    QTextStream out(stdout);
-    out << describeMachine() << Qt::endl;
-    Measurements measurements;
-    FigureReporter reporter(measurements, isatty(STDOUT_FILENO) != 0);
+    registerRowStream();
+    registerLoad();
+    registerKeystroke();
+    registerStartup();
+    registerDiagram();
+    Reporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-
-    out << Qt::endl << renderSummary(suite.lines, measurements);
-    int status = 0;
-    for (const QString& error : reporter.errors()) {
-        out << "error: " << error << Qt::endl;
-        status = 1;
-    }
-    if (!someOnly)
-        for (const QString& label : linesNotRun(suite.lines, measurements)) {
-            out << "not measured: " << label << Qt::endl;
-            status = 1;
-        }
-    return status;
+    return reporter.failed ? 1 : 0;
 }

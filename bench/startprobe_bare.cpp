@@ -1,16 +1,12 @@
 // The baseline of start-up: a bare Qt window of the main window's size with
 // one tab widget of three empty pages, timed as the program is.
-#include "bench/paintwatch.h"
-#include "bench/probereport.h"
+#include "bench/firstpaint.h"
 
-#include <QApplication>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const auto since = vantrel::bench::launchMoment(app.arguments());
     QWidget window;
     window.resize(712, 506);
     auto* tabs = new QTabWidget(&window);
@@ -19,12 +15,7 @@ int main(int argc, char** argv) {
     auto* fill = new QVBoxLayout(&window);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(tabs);
-    vantrel::bench::FirstPaintWatch watch(&window, [&] {
-        const qint64 now = vantrel::bench::monotonicNanoseconds();
-        if (since)
-            std::fputs(vantrel::bench::probeReport(now - *since).constData(), stdout);
-        app.quit();
-    });
+    vantrel::bench::FirstPaintReport report(&window);
     window.show();
     return app.exec();
 }

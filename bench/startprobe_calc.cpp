@@ -2,21 +2,12 @@
 // painted. It then leaves at once.
 #include "app/calc.h"
 #include "app/errorbox.h"
-#include "bench/paintwatch.h"
-#include "bench/probereport.h"
-
-#include <cstdio>
+#include "bench/firstpaint.h"
 
 int main(int argc, char** argv) {
     vantrel::TApplication app(argc, argv);
-    const auto since = vantrel::bench::launchMoment(app.arguments());
     vantrel::TCalc Calc;
-    vantrel::bench::FirstPaintWatch watch(&Calc, [&] {
-        const qint64 now = vantrel::bench::monotonicNanoseconds();
-        if (since)
-            std::fputs(vantrel::bench::probeReport(now - *since).constData(), stdout);
-        app.quit();
-    });
+    vantrel::bench::FirstPaintReport report(&Calc);
     Calc.show();
     return app.exec();
 }

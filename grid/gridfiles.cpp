@@ -1,4 +1,4 @@
-// The grid's row stream on devices and files. A read replaces the rows only
+// The grid's row stream in memory and in files. A read replaces the rows only
 // when the whole stream was read; a failed save never destroys the previous
 // file; only regular files are read.
 #include "grid/gridmodel.h"
@@ -6,17 +6,15 @@
 #include "grid/plangrid.h"
 #include "grid/savefile.h"
 
-#include <QFile>
-
 namespace vantrel {
 
 void TPlanGrid::WriteRows(QIODevice& device) const {
     writeRowStream(device, m_model->rows());
 }
 
-void TPlanGrid::ReadRows(QIODevice& device) {
+void TPlanGrid::ReadRows(QByteArrayView bytes) {
     RowStreamLayout layout = RowStreamLayout::Current;
-    TGridRowList loaded = readRowStream(device, &layout); // throws; nothing changed yet
+    TGridRowList loaded = readRowStream(bytes, &layout); // throws; nothing changed yet
     BeginUpdate();
     try {
         m_model->replaceRows(std::move(loaded));
@@ -37,9 +35,7 @@ void TPlanGrid::WriteRowsToFile(const QString& fileName) const {
 }
 
 void TPlanGrid::ReadRowsFromFile(const QString& fileName) {
-    QFile file;
-    openRegularFile(file, fileName);
-    ReadRows(file);
+    readRegularFile(fileName, [this](QByteArrayView bytes) { ReadRows(bytes); });
 }
 
 } // namespace vantrel

@@ -59,12 +59,17 @@ int openRegular(const QString& fileName) {
 
 } // namespace
 
-void openRegularFile(QFile& file, const QString& fileName) {
+void readRegularFile(const QString& fileName, const std::function<void(QByteArrayView)>& use) {
     const int fd = openRegular(fileName);
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         cannotOpen(fileName, file.errorString());
     }
+    // Copied, not mapped: a mapped file that another program cuts short while
+    // it is read would kill the program, where a copy only ever reads a
+    // stream that ends early.
+    use(file.read(file.size()));
 }
 
 } // namespace vantrel

@@ -1,15 +1,19 @@
-// Opening a configuration file for reading without ever waiting.
+// Reading a configuration file whole, without ever waiting.
 #pragma once
 
-class QFile;
+#include <QByteArrayView>
+#include <functional>
+
 class QString;
 
 namespace vantrel {
 
-// Opens a regular file read-only into file. Anything else (a folder, a pipe,
-// a socket, a device) is refused before it is opened: opening a pipe waits
-// for a writer, and a device may never end.
-// Throws EError "Cannot open file "<full path>". <reason>".
-void openRegularFile(QFile& file, const QString& fileName);
+// Hands the bytes of a regular file, as many as it held when it was opened,
+// to use(); they stay valid until use() returns. Anything else (a folder, a
+// pipe, a socket, a device) is refused before it is opened: opening a pipe
+// waits for a writer, and a device may never end.
+// Throws EError "Cannot open file "<full path>". <reason>"; what use()
+// throws passes through.
+void readRegularFile(const QString& fileName, const std::function<void(QByteArrayView)>& use);
 
 } // namespace vantrel

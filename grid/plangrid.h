@@ -67,7 +67,7 @@ public:
     // by rename untouched (EError with the create message or "Stream write
     // error"; see saveFile).
     void WriteRows(QIODevice& device) const;
-    void ReadRows(QIODevice& device);
+    void ReadRows(QByteArrayView bytes);
     void WriteRowsToFile(const QString& fileName) const;
     void ReadRowsFromFile(const QString& fileName);
     RowStreamLayout lastReadLayout() const;

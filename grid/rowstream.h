@@ -24,9 +24,9 @@ inline constexpr qint32 kRowHeaderSize = 24;
 // Writes the rows in the current layout. Throws EError("Stream write error").
 void writeRowStream(QIODevice& device, const TGridRowList& rows);
 
-// Reads a whole stream into new rows; the caller's rows are never touched, so a
-// failed read changes nothing. Throws EError("Stream read error") on a short,
-// truncated or impossible stream.
-TGridRowList readRowStream(QIODevice& device, RowStreamLayout* layout = nullptr);
+// Reads a whole stream into new rows; bytes after its last row are ignored.
+// The caller's rows are never touched, so a failed read changes nothing.
+// Throws EError("Stream read error") on a short, truncated or impossible stream.
+TGridRowList readRowStream(QByteArrayView bytes, RowStreamLayout* layout = nullptr);
 
 } // namespace vantrel

@@ -157,8 +157,7 @@ void TestPlanGrid::modelKeepsTheItemModelContract() {
     buffer.open(QIODevice::WriteOnly);
     grid.WriteRows(buffer);
     buffer.close();
-    buffer.open(QIODevice::ReadOnly);
-    grid.ReadRows(buffer);
+    grid.ReadRows(bytes);
     QCOMPARE(grid.RowCount(), 4);
     m_g->openEditor(0, 3);
     QTest::keyClick(m_g->editor(), Qt::Key_7);
