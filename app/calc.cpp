@@ -1,7 +1,7 @@
 #include "app/calc.h"
 
 #include "app/captions/captions.h"
-#include "app/errorbox.h"
+#include "platform/ui/errorbox.h"
 #include "app/windowfont.h"
 #include "core/random.h"
 #include "grid/plangrid.h"

@@ -1,6 +1,6 @@
 // The planner tab's handlers: each applies the planner's rules to the rows
 // and then recalculates as those rules ask.
-#include "app/errorbox.h"
+#include "platform/ui/errorbox.h"
 #include "grid/plangrid.h"
 #include "planner/gridplanrows.h"
 #include "planner/planner.h"

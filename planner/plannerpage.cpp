@@ -1,6 +1,6 @@
 #include "planner/plannerpage.h"
 
-#include "app/errorbox.h"
+#include "platform/ui/errorbox.h"
 #include "grid/plangrid.h"
 #include "planner/buttonpictures.h"
 #include "planner/gridplanrows.h"

@@ -2,7 +2,7 @@
 // the program does: errors reach its box and Qt's settings stay private.
 #pragma once
 
-#include "app/errorbox.h"
+#include "app/application.h"
 
 #include <QTest>
 

@@ -1,6 +1,7 @@
 // The application object: the error box's text rule, errors escaping event
 // handlers, and the desktop's bell.
-#include "app/errorbox.h"
+#include "app/application.h"
+#include "platform/ui/errorbox.h"
 #include "tests/app/appmain.h"
 #include "tests/support/modalwatchdog.h"
 

@@ -2,7 +2,7 @@
 // file ends in the error box with the rows as they were, a strange but
 // complete one loads, and either way the window still answers afterwards.
 #include "app/calc.h"
-#include "app/errorbox.h"
+#include "app/application.h"
 #include "grid/plangrid.h"
 #include "planner/plannerpage.h"
 #include "tests/app/appmain.h"

@@ -2,7 +2,7 @@
 // dark colour scheme: its contrast against what is drawn behind it is at
 // least 4.5:1, and on a light scheme the designed colours are untouched.
 #include "app/calc.h"
-#include "app/errorbox.h"
+#include "app/application.h"
 #include "lens/lenspage.h"
 #include "lens/spinedit.h"
 #include "partners/aboutpage.h"

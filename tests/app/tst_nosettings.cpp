@@ -2,7 +2,7 @@
 // cancelled and used, leave nothing in the user's home or XDG folders, and
 // the private place Qt's settings went to is gone when the program ends.
 #include "app/calc.h"
-#include "app/errorbox.h"
+#include "app/application.h"
 #include "grid/plangrid.h"
 #include "planner/plannerpage.h"
 #include "tests/support/fakeplatform.h"

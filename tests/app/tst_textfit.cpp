@@ -2,7 +2,7 @@
 // in Russian: every banner record, grid header and label shows whole and
 // runs into no neighbour, and the link is exactly as wide as its caption.
 #include "app/calc.h"
-#include "app/errorbox.h"
+#include "app/application.h"
 #include "app/windowfont.h"
 #include "grid/plangrid.h"
 #include "partners/adverts.h"

@@ -4,7 +4,7 @@
 // whose size the program learns after showing it; CTest runs it on the
 // default screen and on a small, scaled one (1366x768 at 1.25).
 #include "app/calc.h"
-#include "app/errorbox.h"
+#include "app/application.h"
 #include "tests/app/appmain.h"
 #include "tests/app/calcfixture.h"
 

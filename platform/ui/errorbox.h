@@ -2,13 +2,9 @@
 // reporting them in the box or swallowing them silently.
 #pragma once
 
-#include "app/privatesettings.h"
 #include "core/error.h"
-#include "platform/desktopplatform.h"
 
-#include <QApplication>
 #include <QString>
-#include <QTranslator>
 #include <exception>
 
 namespace vantrel {
@@ -42,20 +38,5 @@ template <class Work> bool swallowErrors(Work&& work) {
         return false;
     }
 }
-
-// The application object: whatever escapes an event handler lands in the box
-// and the program goes on. It keeps Qt's own settings out of the user's folders,
-// speaks the desktop's language in Qt's own texts (file dialogs, buttons), and
-// rings the desktop's bell for the platform's beep.
-class TApplication : public QApplication, public DesktopBell {
-public:
-    TApplication(int& argc, char** argv);
-    bool notify(QObject* receiver, QEvent* event) override;
-    void ringBell() override { beep(); }
-
-private:
-    TPrivateQtSettings m_settings;
-    QTranslator m_qtTexts;
-};
 
 } // namespace vantrel

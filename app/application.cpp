@@ -1,22 +1,11 @@
-#include "app/errorbox.h"
+#include "app/application.h"
+
+#include "platform/ui/errorbox.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
 
 namespace vantrel {
-
-QString errorBoxText(const QString& message) {
-    if (!message.isEmpty() && message.back() > QChar(u'.'))
-        return message + u'.';
-    return message;
-}
-
-void showErrorBox(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle),
-                    errorBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
-}
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromLatin1(kApplicationTitle));

@@ -1,0 +1,27 @@
+// The program's application object.
+#pragma once
+
+#include "app/privatesettings.h"
+#include "platform/desktopplatform.h"
+
+#include <QApplication>
+#include <QTranslator>
+
+namespace vantrel {
+
+// The application object: whatever escapes an event handler lands in the box
+// and the program goes on. It keeps Qt's own settings out of the user's folders,
+// speaks the desktop's language in Qt's own texts (file dialogs, buttons), and
+// rings the desktop's bell for the platform's beep.
+class TApplication : public QApplication, public DesktopBell {
+public:
+    TApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+    void ringBell() override { beep(); }
+
+private:
+    TPrivateQtSettings m_settings;
+    QTranslator m_qtTexts;
+};
+
+} // namespace vantrel
