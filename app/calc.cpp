@@ -3,11 +3,9 @@
 #include "app/captions/captions.h"
 #include "platform/ui/errorbox.h"
 #include "app/windowfont.h"
-#include "core/random.h"
 #include "grid/plangrid.h"
 #include "lens/lenspage.h"
 #include "partners/aboutpage.h"
-#include "partners/adrotation.h"
 #include "partners/partnerbanner.h"
 #include "partners/programicon.h"
 #include "planner/plandrop.h"
@@ -64,7 +62,7 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     lensPage = placed(new lens::TLensPage(tsFocus), tsFocus);
     aboutPage = placed(new TAboutPage(tsAbout), tsAbout);
     PageControl1->setCurrentWidget(tsCalc);
-    banner = new TPartnerBanner(plannerPage->lbBanner, plannerPage->lbLink, adverts(), this);
+    banner = new TPartnerBanner(plannerPage->lbBanner, plannerPage->lbLink, adverts, this);
     connect(plannerPage, &TPlannerPage::focusedRowRecalculated, this, &TCalc::ChangeAd);
     acceptPlanDrops(this, [this](const QString& path) { plannerPage->loadPlanFile(path); });
 
@@ -77,8 +75,8 @@ TCalc::~TCalc() = default;
 
 // The start-up sequence, run once before the window is first shown.
 void TCalc::MyFormCreate() {
-    adverts().setLastAdTick(platform().tickCount());
-    Randomize();
+    adverts.setLastAdTick(platform().tickCount());
+    adverts.random().seedFromClock();
     lensPage->selectDefaultSensor();
     plannerPage->fillPickLists();
     SystemLanguage = languageByte(platform());

@@ -2,6 +2,8 @@
 // banner under the planner grid. The pages do the work.
 #pragma once
 
+#include "partners/adrotation.h"
+
 #include <QMargins>
 #include <QWidget>
 
@@ -34,6 +36,8 @@ public:
     TPlannerPage* plannerPage;
     lens::TLensPage* lensPage;
     TAboutPage* aboutPage;
+    // Which partner record is on show and when the banner may next rotate.
+    TAdverts adverts;
     // Rotates the partner texts of the planner page's banner and link.
     TPartnerBanner* banner;
     // The low eight bits of the system's language, stored at start-up.

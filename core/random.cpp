@@ -1,28 +1,18 @@
 #include "core/random.h"
 
 #include <chrono>
-#include <random>
 
 namespace vantrel {
 
-namespace {
-std::mt19937& engine() {
-    static std::mt19937 e(5489u);
-    return e;
-}
-} // namespace
-
-void Randomize() {
+void TRandom::seedFromClock() {
     const auto now = std::chrono::system_clock::now().time_since_epoch().count();
-    engine().seed(static_cast<quint32>(now ^ (now >> 32)));
+    m_engine.seed(static_cast<quint32>(now ^ (now >> 32)));
 }
 
-void RandSeed(quint32 seed) { engine().seed(seed); }
-
-int Random(int n) {
+int TRandom::draw(int n) {
     if (n < 1)
         return 0;
-    return std::uniform_int_distribution<int>(0, n - 1)(engine());
+    return std::uniform_int_distribution<int>(0, n - 1)(m_engine);
 }
 
 } // namespace vantrel

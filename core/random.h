@@ -1,13 +1,22 @@
-// The program's one pseudo-random generator: seeded once at start-up, drawn by
-// the banner rotation. Tests seed it to make draws repeatable.
+// A pseudo-random generator: seeded from the clock at start-up, drawn by the
+// banner rotation. Each owner has its own, so tests seed theirs to make draws
+// repeatable.
 #pragma once
 
 #include <QtGlobal>
+#include <random>
 
 namespace vantrel {
 
-void Randomize();              // seeds from the clock
-void RandSeed(quint32 seed);   // seeds with a fixed value
-int Random(int n);             // uniform integer from 0 to n - 1; 0 when n < 1
+class TRandom {
+public:
+    void seedFromClock();
+    void seed(quint32 value) { m_engine.seed(value); }
+    // Uniform integer from 0 to n - 1; 0 when n < 1.
+    int draw(int n);
+
+private:
+    std::mt19937 m_engine{5489u};
+};
 
 } // namespace vantrel

@@ -1,7 +1,6 @@
 // Choosing the partner record to show and rotating it after recalculations.
 #include "partners/adrotation.h"
 
-#include "core/random.h"
 #include "platform/platform.h"
 
 namespace vantrel {
@@ -32,9 +31,7 @@ int zoneHoursOfBias(int biasMinutes) {
     return -(biasMinutes / 60);
 }
 
-void TAdverts::reset() {
-    m_currentAd = 0;
-    m_lastAdTick = 0;
+TAdverts::TAdverts() {
     for (int n = 1; n <= kAdCount; ++n)
         m_weights[std::size_t(n - 1)] = builtInAd(n).Weight;
 }
@@ -76,13 +73,13 @@ int TAdverts::ChooseAd() {
 
     for (int i = start;; i = nextNumber(i)) {
         i = skipForLanguage(i, lang);
-        if (admits(i, lang, hours) && Random(10) <= weight(i))
+        if (admits(i, lang, hours) && m_random.draw(10) <= weight(i))
             return m_currentAd = i;
     }
 }
 
-QString TAdverts::bannerOf(const AdRec& ad) const {
-    if (!ad.AltBanner.isEmpty() && Random(3) == 1)
+QString TAdverts::bannerOf(const AdRec& ad) {
+    if (!ad.AltBanner.isEmpty() && m_random.draw(3) == 1)
         return ad.AltBanner;
     return ad.Banner;
 }
@@ -97,7 +94,7 @@ std::optional<AdTexts> TAdverts::ChangeAd(int recalcCounter) {
     if (m_lastAdTick + kRotationIntervalMs > platform().tickCount())
         return std::nullopt;
     m_lastAdTick = platform().tickCount();
-    if (Random(100) >= kRotationChanceIn100)
+    if (m_random.draw(100) >= kRotationChanceIn100)
         return std::nullopt;
     ChooseAd();
     const AdRec* ad = current();
@@ -110,11 +107,6 @@ AdTexts TAdverts::firstAd() {
     ChooseAd();
     const AdRec* ad = current();
     return ad ? AdTexts{ad->Banner, ad->LinkCaption} : AdTexts{};
-}
-
-TAdverts& adverts() {
-    static TAdverts state;
-    return state;
 }
 
 } // namespace vantrel

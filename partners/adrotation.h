@@ -2,6 +2,7 @@
 // banner may rotate after a recalculation.
 #pragma once
 
+#include "core/random.h"
 #include "partners/adverts.h"
 
 #include <QString>
@@ -17,12 +18,11 @@ struct AdTexts {
 };
 
 // The rotation's state for one run: the record on show, the moment the
-// rotation interval last opened, and the weights (records 1 and 2 retire).
+// rotation interval last opened, the weights (records 1 and 2 retire) and the
+// generator the draws come from.
 class TAdverts {
 public:
-    TAdverts() { reset(); }
-    // Back to the state of program start.
-    void reset();
+    TAdverts();
 
     // Picks a record by language, time-zone offset and weight, searching from
     // the one after the record on show; stores and returns its number.
@@ -39,19 +39,19 @@ public:
     int weight(int number) const { return m_weights[std::size_t(number - 1)]; }
     // The record on show, or nullptr before the first pick.
     const AdRec* current() const;
+    // Seeded once at start-up; tests seed it to repeat a run's draws.
+    TRandom& random() { return m_random; }
 
 private:
     bool admits(int number, int lang, int hours) const;
     int fallbackFrom(int start, int lang) const;
-    QString bannerOf(const AdRec& ad) const;
+    QString bannerOf(const AdRec& ad);
 
     int m_currentAd = 0;
     quint64 m_lastAdTick = 0;
     std::array<int, kAdCount> m_weights{};
+    TRandom m_random;
 };
-
-// The program's one rotation state.
-TAdverts& adverts();
 
 // Whole hours east of UTC for a bias in minutes, truncated toward zero.
 int zoneHoursOfBias(int biasMinutes);

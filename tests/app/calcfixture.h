@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/calc.h"
-#include "partners/adrotation.h"
 #include "planner/plannerpage.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/modalwatchdog.h"
@@ -15,9 +14,8 @@
 namespace vantrel::test {
 
 struct CalcFixture {
-    // Starts the partner rotation afresh, then the window.
+    // A fresh window, and with it a fresh partner rotation.
     void start() {
-        adverts().reset();
         platform = std::make_unique<FakePlatform>();
         watchdog = std::make_unique<ModalWatchdog>();
         calc = std::make_unique<TCalc>();

@@ -69,10 +69,10 @@ private slots:
 
     void startsWithTheFirstPartnerAndTheVersion() {
         // English at UTC+1, as the fake platform answers by default.
-        QCOMPARE(adverts().CurrentAd(), 1);
-        QCOMPARE(m.page().lbLink->text(), adverts().current()->LinkCaption);
-        QCOMPARE(m.page().lbBanner->text(), adverts().current()->Banner);
-        QCOMPARE(adverts().LastAdTick(), m.platform->tick);
+        QCOMPARE(m.calc->adverts.CurrentAd(), 1);
+        QCOMPARE(m.page().lbLink->text(), m.calc->adverts.current()->LinkCaption);
+        QCOMPARE(m.page().lbBanner->text(), m.calc->adverts.current()->Banner);
+        QCOMPARE(m.calc->adverts.LastAdTick(), m.platform->tick);
         QCOMPARE(m.calc->aboutPage->lbVersion->text(), QString("version: 3.0.0.20"));
         QCOMPARE(m.calc->PageControl1->tabText(0), QString("Bandwidth && Disk Space"));
         // Each label is drawn in its own colour: a blue link, grey banner and version.
@@ -85,12 +85,11 @@ private slots:
                      qPrintable(ink.name()));
         }
         QTest::mouseClick(m.page().lbLink, Qt::LeftButton);
-        QCOMPARE(m.platform->openedUrls, QStringList{adverts().current()->LinkTarget});
+        QCOMPARE(m.platform->openedUrls, QStringList{m.calc->adverts.current()->LinkTarget});
     }
 
     void startsInRussianOnARussianSystem() {
         m.calc.reset();
-        adverts().reset();
         m.platform->langId = 0x0419;
         m.platform->biasMinutes = -180;
         m.calc = std::make_unique<TCalc>();
@@ -100,7 +99,7 @@ private slots:
         QCOMPARE(m.page().btnAdd->text(), QString("Добавить"));
         QCOMPARE(m.page().planGrid->ColumnByName(u"cDays")->caption(), QString("Суток"));
         QCOMPARE(m.calc->aboutPage->lbVersion->text(), QString("версия 3.0.0.20"));
-        QCOMPARE(adverts().CurrentAd(), 2);
+        QCOMPARE(m.calc->adverts.CurrentAd(), 2);
         // A translated caption is wider than the design's; it is shown whole.
         QVERIFY(m.page().lbBand->width() >= m.page().lbBand->sizeHint().width());
         // Russian buttons have no accelerator.

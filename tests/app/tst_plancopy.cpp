@@ -4,7 +4,6 @@
 // editor's own copy of its selection.
 #include "app/calc.h"
 #include "grid/plangrid.h"
-#include "partners/adrotation.h"
 #include "planner/plannerpage.h"
 #include "tests/app/appmain.h"
 #include "tests/support/modalwatchdog.h"
@@ -53,7 +52,6 @@ class TestPlanCopy : public QObject {
 private slots:
     // The desktop platform answers language and separator from the locale.
     void init() {
-        adverts().reset();
         calc = std::make_unique<TCalc>();
         calc->show();
         QVERIFY(QTest::qWaitForWindowActive(calc.get()));

@@ -124,7 +124,6 @@ private:
     void start(quint16 langId) {
         m.start();
         m.calc.reset();
-        adverts().reset();
         m.platform->langId = langId;
         m.calc = std::make_unique<TCalc>();
         m.calc->show();

@@ -47,7 +47,7 @@ private:
 };
 
 void TestPartnerWidgets::init() {
-    m_ads.reset();
+    m_ads = TAdverts(); // a fresh rotation for every case
     m_page = new QWidget;
     m_banner = new QLabel(QStringLiteral("lbBanner"), m_page);
     m_link = new QLabel(QStringLiteral("lbLink"), m_page);
