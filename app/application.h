@@ -13,7 +13,7 @@ namespace vantrel {
 // and the program goes on. It keeps Qt's own settings out of the user's folders,
 // speaks the desktop's language in Qt's own texts (file dialogs, buttons), and
 // rings the desktop's bell for the platform's beep.
-class TApplication : public QApplication, public DesktopBell {
+class TApplication : public QApplication, public TDesktopBell {
 public:
     TApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;

@@ -24,7 +24,7 @@ namespace {
 
 // A page fills its tab sheet and follows it when the window is resized.
 template <class Page> Page* placed(Page* page, TTabSheet* sheet) {
-    auto* layout = new AnchorLayout(sheet, kTabPageDesignSize);
+    auto* layout = new TAnchorLayout(sheet, kTabPageDesignSize);
     layout->place(page, QRect(QPoint(0, 0), kTabPageDesignSize), kAllSides);
     return page;
 }

@@ -76,10 +76,10 @@ QWidget* TGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     TCellEditor* editor = nullptr;
     switch (column->kind()) {
     case TGridColumn::Kind::Pick:
-        editor = new TPickEditor(static_cast<TGridPickColumn*>(column), parent);
+        editor = new TPickCellEditor(static_cast<TGridPickColumn*>(column), parent);
         break;
     case TGridColumn::Kind::Spin:
-        editor = new TSpinEditor(static_cast<TGridSpinColumn*>(column), parent);
+        editor = new TSpinCellEditor(static_cast<TGridSpinColumn*>(column), parent);
         break;
     case TGridColumn::Kind::Text: editor = new TCellEditor(column, parent); break;
     }

@@ -30,7 +30,7 @@ bool isListToggle(const QKeyEvent* event) {
 
 } // namespace
 
-TPickEditor::TPickEditor(TGridPickColumn* column, QWidget* parent)
+TPickCellEditor::TPickCellEditor(TGridPickColumn* column, QWidget* parent)
     : TCellEditor(column, parent), m_pick(column) {
     setReadOnly(column->DropDownListStyle);
     m_button = new QToolButton(this);
@@ -48,14 +48,14 @@ TPickEditor::TPickEditor(TGridPickColumn* column, QWidget* parent)
     m_popup = new TPickPopup(column->Items, m_button);
     m_list = m_popup->list();
     m_popup->installEventFilter(this);
-    connect(m_popup, &TPickPopup::itemClicked, this, &TPickEditor::choose);
+    connect(m_popup, &TPickPopup::itemClicked, this, &TPickCellEditor::choose);
 }
 
-int TPickEditor::visibleRows() const {
+int TPickCellEditor::visibleRows() const {
     return std::max(1, std::min(m_pick->DropDownRows, m_list->count()));
 }
 
-void TPickEditor::openList() {
+void TPickCellEditor::openList() {
     if (isListOpen())
         return;
     m_typed.clear();
@@ -79,17 +79,17 @@ void TPickEditor::openList() {
         m_list->scrollToItem(m_list->currentItem());
 }
 
-void TPickEditor::closeList() {
+void TPickCellEditor::closeList() {
     m_typed.clear();
     if (m_popup->isVisible())
         m_popup->hide();
 }
 
-bool TPickEditor::isListOpen() const {
+bool TPickCellEditor::isListOpen() const {
     return m_popup->isVisible();
 }
 
-void TPickEditor::choose(int item) {
+void TPickCellEditor::choose(int item) {
     if (item < 0 || item >= m_list->count())
         return;
     m_list->setCurrentRow(item);
@@ -100,7 +100,7 @@ void TPickEditor::choose(int item) {
     selectAllShowingStart();
 }
 
-void TPickEditor::highlightText() {
+void TPickCellEditor::highlightText() {
     const auto found = m_list->findItems(text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (found.isEmpty()) {
         m_list->setCurrentRow(-1);
@@ -110,7 +110,7 @@ void TPickEditor::highlightText() {
     }
 }
 
-void TPickEditor::search(const QString& typed) {
+void TPickCellEditor::search(const QString& typed) {
     auto firstBeginning = [this](const QString& prefix) {
         for (int i = 0; i < m_list->count(); ++i)
             if (m_list->item(i)->text().startsWith(prefix, Qt::CaseInsensitive))
@@ -133,7 +133,7 @@ void TPickEditor::search(const QString& typed) {
     selectAllShowingStart();
 }
 
-void TPickEditor::moveHighlight(int key) {
+void TPickCellEditor::moveHighlight(int key) {
     const int count = m_list->count();
     if (count == 0)
         return;
@@ -151,7 +151,7 @@ void TPickEditor::moveHighlight(int key) {
     m_list->scrollToItem(m_list->item(row));
 }
 
-bool TPickEditor::wantsKey(const QKeyEvent* event) const {
+bool TPickCellEditor::wantsKey(const QKeyEvent* event) const {
     if (!isListOpen())
         return false;
     switch (event->key()) {
@@ -168,7 +168,7 @@ bool TPickEditor::wantsKey(const QKeyEvent* event) const {
     }
 }
 
-void TPickEditor::keyPressEvent(QKeyEvent* event) {
+void TPickCellEditor::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (isListToggle(event)) {
         if (isListOpen())
@@ -214,19 +214,19 @@ void TPickEditor::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void TPickEditor::resizeEvent(QResizeEvent* event) {
+void TPickCellEditor::resizeEvent(QResizeEvent* event) {
     TCellEditor::resizeEvent(event);
     const int w = std::min(16, width() / 3);
     m_button->setGeometry(width() - w, 0, w, height());
     setTextMargins(0, 0, w, 0);
 }
 
-void TPickEditor::hideEvent(QHideEvent* event) {
+void TPickCellEditor::hideEvent(QHideEvent* event) {
     closeList();
     TCellEditor::hideEvent(event);
 }
 
-bool TPickEditor::eventFilter(QObject* watched, QEvent* event) {
+bool TPickCellEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_popup &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         // The open list has the keyboard; the editor (and the grid's handling

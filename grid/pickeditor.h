@@ -13,10 +13,10 @@ namespace vantrel {
 class TGridPickColumn;
 class TPickPopup;
 
-class TPickEditor : public TCellEditor {
+class TPickCellEditor : public TCellEditor {
     Q_OBJECT
 public:
-    TPickEditor(TGridPickColumn* column, QWidget* parent);
+    TPickCellEditor(TGridPickColumn* column, QWidget* parent);
 
     void openList();
     void closeList();

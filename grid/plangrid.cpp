@@ -272,7 +272,7 @@ void TPlanGrid::mousePressEvent(QMouseEvent* event) {
     if (edit(clicked, AllEditTriggers, event)) {
         // A click on the right edge of a pick cell, where its button is, drops the list down.
         const QRect cell = visualRect(clicked);
-        if (auto* pick = qobject_cast<TPickEditor*>(editorWidget());
+        if (auto* pick = qobject_cast<TPickCellEditor*>(editorWidget());
             pick && event->position().x() >= cell.right() - 16)
             pick->openList();
     }

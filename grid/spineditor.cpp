@@ -40,7 +40,7 @@ QToolButton* makeStepButton(Qt::ArrowType arrow, QWidget* parent) {
 
 } // namespace
 
-TSpinEditor::TSpinEditor(TGridSpinColumn* column, QWidget* parent)
+TSpinCellEditor::TSpinCellEditor(TGridSpinColumn* column, QWidget* parent)
     : TCellEditor(column, parent), m_spin(column) {
     m_up = makeStepButton(Qt::UpArrow, this);
     m_down = makeStepButton(Qt::DownArrow, this);
@@ -48,7 +48,7 @@ TSpinEditor::TSpinEditor(TGridSpinColumn* column, QWidget* parent)
     connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
 }
 
-qint64 TSpinEditor::limited(qint64 value) const {
+qint64 TSpinCellEditor::limited(qint64 value) const {
     if (m_spin->MinValue == m_spin->MaxValue)
         return value;
     const double low = std::min(m_spin->MinValue, m_spin->MaxValue);
@@ -60,31 +60,31 @@ qint64 TSpinEditor::limited(qint64 value) const {
     return value;
 }
 
-qint64 TSpinEditor::value() const {
+qint64 TSpinCellEditor::value() const {
     if (const auto v = readInt32(text()))
         return *v;
     return wholeWithin32(m_spin->MinValue);
 }
 
-void TSpinEditor::step(int direction) {
+void TSpinCellEditor::step(int direction) {
     const qint64 next = value() + qint64(direction) * m_spin->Increment;
     writeValue(std::clamp(limited(next), kMin32, kMax32));
 }
 
-void TSpinEditor::writeValue(qint64 value) {
+void TSpinCellEditor::writeValue(qint64 value) {
     const QString t = QString::number(value);
     if (t != text())
         setText(t); // a user's step: the editor reports it
 }
 
-QString TSpinEditor::result() const { return QString::number(value()); }
+QString TSpinCellEditor::result() const { return QString::number(value()); }
 
-void TSpinEditor::finishEditing() {
+void TSpinCellEditor::finishEditing() {
     if (isUserModified())
         writeValue(limited(value()));
 }
 
-QString TSpinEditor::openingTextFor(const QString& cellText) const {
+QString TSpinCellEditor::openingTextFor(const QString& cellText) const {
     std::optional<double> number = readDecimal(cellText, platform().decimalSeparator());
     if (!number)
         if (const auto i = readInt32(cellText))
@@ -92,12 +92,12 @@ QString TSpinEditor::openingTextFor(const QString& cellText) const {
     return QString::number(limited(wholeWithin32(number.value_or(0))));
 }
 
-bool TSpinEditor::wantsKey(const QKeyEvent* event) const {
+bool TSpinCellEditor::wantsKey(const QKeyEvent* event) const {
     // The arrow keys step; they never move to another row.
     return event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
 }
 
-void TSpinEditor::keyPressEvent(QKeyEvent* event) {
+void TSpinCellEditor::keyPressEvent(QKeyEvent* event) {
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (plain && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
         step(event->key() == Qt::Key_Up ? +1 : -1);
@@ -120,7 +120,7 @@ void TSpinEditor::keyPressEvent(QKeyEvent* event) {
     event->accept(); // nothing of an open spin editor reaches the grid
 }
 
-void TSpinEditor::resizeEvent(QResizeEvent* event) {
+void TSpinCellEditor::resizeEvent(QResizeEvent* event) {
     TCellEditor::resizeEvent(event);
     const int w = std::min(14, width() / 3);
     const int half = height() / 2;

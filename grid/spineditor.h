@@ -11,10 +11,10 @@ namespace vantrel {
 
 class TGridSpinColumn;
 
-class TSpinEditor : public TCellEditor {
+class TSpinCellEditor : public TCellEditor {
     Q_OBJECT
 public:
-    TSpinEditor(TGridSpinColumn* column, QWidget* parent);
+    TSpinCellEditor(TGridSpinColumn* column, QWidget* parent);
 
     // The integer read from the text; empty or unreadable text counts as MinValue.
     qint64 value() const;

@@ -6,8 +6,8 @@
 
 namespace vantrel::lens {
 
-ComboInput::ComboInput(QComboBox* combo) : QObject(combo) {
-    connect(combo, &QComboBox::activated, this, &ComboInput::picked);
+TComboInput::TComboInput(QComboBox* combo) : QObject(combo) {
+    connect(combo, &QComboBox::activated, this, &TComboInput::picked);
     QLineEdit* edit = combo->lineEdit();
     if (!edit)
         return;
@@ -15,13 +15,13 @@ ComboInput::ComboInput(QComboBox* combo) : QObject(combo) {
     // whenever editing ends (leaving it, Enter, opening its list), so a text
     // the program wrote would come back as the user's pick.
     disconnect(edit, &QLineEdit::editingFinished, combo, nullptr);
-    connect(edit, &QLineEdit::textEdited, this, &ComboInput::typed);
-    connect(edit, &QLineEdit::returnPressed, this, &ComboInput::finished);
+    connect(edit, &QLineEdit::textEdited, this, &TComboInput::typed);
+    connect(edit, &QLineEdit::returnPressed, this, &TComboInput::finished);
     // The combo box holds the focus for its line edit.
     combo->installEventFilter(this);
 }
 
-bool ComboInput::eventFilter(QObject*, QEvent* event) {
+bool TComboInput::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)

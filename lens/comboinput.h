@@ -9,11 +9,11 @@ class QComboBox;
 
 namespace vantrel::lens {
 
-class ComboInput : public QObject {
+class TComboInput : public QObject {
     Q_OBJECT
 public:
     // Watches the combo box for its lifetime.
-    explicit ComboInput(QComboBox* combo);
+    explicit TComboInput(QComboBox* combo);
 
 signals:
     void typed();

@@ -40,7 +40,7 @@ std::optional<qint64> offsetBack(qint64 base, std::optional<qint64> delta) {
 // next drawable point. The canvas is moved only when a line is drawn.
 class Plotter {
 public:
-    explicit Plotter(DiagramCanvas& canvas) : m_canvas(canvas) {}
+    explicit Plotter(TDiagramCanvas& canvas) : m_canvas(canvas) {}
     void pen(DiagramPen pen, int width) { m_canvas.setPen(pen, width); }
     void moveTo(MaybePoint p) { m_position = p; }
     void lineTo(MaybePoint p) {
@@ -65,7 +65,7 @@ public:
     }
 
 private:
-    DiagramCanvas& m_canvas;
+    TDiagramCanvas& m_canvas;
     MaybePoint m_position; // where the path stands; nothing when off the coordinates
     MaybePoint m_canvasAt; // where the canvas's pen stands
 };
@@ -155,7 +155,7 @@ DiagramGeometry diagramGeometry(const DiagramFields& f, const QSize box) {
     return g;
 }
 
-void drawDiagram(DiagramCanvas& canvas, const DiagramFields& fields, const QSize box,
+void drawDiagram(TDiagramCanvas& canvas, const DiagramFields& fields, const QSize box,
                  const std::function<void(const QString&)>& writeTilt) {
     const DiagramGeometry g = diagramGeometry(fields, box);
     const auto P = [&g](double length) { return scaledPixels(length, g.scale); };

@@ -15,9 +15,9 @@ namespace vantrel::lens {
 enum class DiagramPen { Silver, Black, Gray, Blue, Lime, Green, Navy };
 
 // What the diagram needs from a drawing surface. Points are pixels of the box.
-class DiagramCanvas {
+class TDiagramCanvas {
 public:
-    virtual ~DiagramCanvas() = default;
+    virtual ~TDiagramCanvas() = default;
     virtual void setPen(DiagramPen pen, int width) = 0;
     virtual void moveTo(QPoint point) = 0;
     virtual void lineTo(QPoint point) = 0;
@@ -26,7 +26,7 @@ public:
 };
 
 // Draws nothing: for a paint whose only visible effect is the tilt it writes.
-class NullCanvas : public DiagramCanvas {
+class TNullCanvas : public TDiagramCanvas {
 public:
     void setPen(DiagramPen, int) override {}
     void moveTo(QPoint) override {}
@@ -68,7 +68,7 @@ std::optional<qint64> scaledPixels(double length, double scale);
 
 // Draws every step on the canvas. The tilt is handed to writeTilt between the
 // plan view and the side-view rays; a nested paint may run inside that call.
-void drawDiagram(DiagramCanvas& canvas, const DiagramFields& fields, QSize box,
+void drawDiagram(TDiagramCanvas& canvas, const DiagramFields& fields, QSize box,
                  const std::function<void(const QString&)>& writeTilt);
 
 } // namespace vantrel::lens

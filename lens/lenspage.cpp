@@ -32,7 +32,7 @@ const Anchors kTopRight = Anchors(int(Anchor::Top) | int(Anchor::Right));
 TLensPage::TLensPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("lensPage"));
     resize(kTabPageDesignSize);
-    m_layout = new AnchorLayout(this, kTabPageDesignSize);
+    m_layout = new TAnchorLayout(this, kTabPageDesignSize);
     createControls();
     placeControls();
     setTabOrder();
@@ -95,7 +95,7 @@ QLabel* TLensPage::addLabel(const char* name, const QString& text, QPoint anchor
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     // The design rectangle is empty at its anchor point; the layout sizes it.
     m_layout->placeFitted(label, QRect(anchorPoint, QSize(0, 0)), anchors,
-                          alignRight ? AnchorLayout::Keep::RightEdge : AnchorLayout::Keep::LeftEdge,
+                          alignRight ? TAnchorLayout::Keep::RightEdge : TAnchorLayout::Keep::LeftEdge,
                           minimumWidth);
     return label;
 }
@@ -142,17 +142,17 @@ void TLensPage::setTabOrder() {
 }
 
 void TLensPage::connectUserChange(QComboBox* combo, void (TLensPage::*handler)()) {
-    auto* input = new ComboInput(combo);
+    auto* input = new TComboInput(combo);
     const auto run = [this, handler] { (this->*handler)(); };
-    connect(input, &ComboInput::typed, this, run);
-    connect(input, &ComboInput::picked, this, run);
+    connect(input, &TComboInput::typed, this, run);
+    connect(input, &TComboInput::picked, this, run);
 }
 
 void TLensPage::connectWidthInput() {
-    auto* input = new ComboInput(cbWidth);
-    connect(input, &ComboInput::typed, this, [this] { cbWidthTyped(); });
-    connect(input, &ComboInput::picked, this, [this] { cbWidthChange(); });
-    connect(input, &ComboInput::finished, this, [this] { cbWidthDone(); });
+    auto* input = new TComboInput(cbWidth);
+    connect(input, &TComboInput::typed, this, [this] { cbWidthTyped(); });
+    connect(input, &TComboInput::picked, this, [this] { cbWidthChange(); });
+    connect(input, &TComboInput::finished, this, [this] { cbWidthDone(); });
 }
 
 void TLensPage::connectHandlers() {
@@ -316,7 +316,7 @@ void TLensPage::pbPaint(QObject*) {
     // pb cannot be painted now (hidden, not yet on screen, or another box is
     // painting); the picture follows with its next paint, and the tilt that a
     // paint writes is kept in step now.
-    NullCanvas none;
+    TNullCanvas none;
     paintDiagramOn(none);
 }
 
@@ -331,13 +331,13 @@ void TLensPage::onBoxPaint(TPaintBox* box) {
     // Labels hide the grid under them with the colour the page shows there.
     const QColor background = backgroundBehind(pb);
     QPainter painter(pb);
-    PainterCanvas canvas(painter, pb->size(), background,
+    TPainterCanvas canvas(painter, pb->size(), background,
                          pb->palette().color(QPalette::WindowText));
     paintDiagramOn(canvas);
 }
 
-void TLensPage::paintDiagramOn(DiagramCanvas& canvas) {
-    DiagramCanvas* const outer = m_canvas;
+void TLensPage::paintDiagramOn(TDiagramCanvas& canvas) {
+    TDiagramCanvas* const outer = m_canvas;
     m_canvas = &canvas;
     const auto restore = qScopeGuard([this, outer] { m_canvas = outer; });
     drawDiagram(canvas, diagramFields(), pb->size(),

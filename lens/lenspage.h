@@ -89,16 +89,16 @@ private:
 
     // "Repaint": draws the diagram at once, before the caller goes on.
     void repaintDiagram();
-    void paintDiagramOn(DiagramCanvas& canvas);
+    void paintDiagramOn(TDiagramCanvas& canvas);
     void onBoxPaint(TPaintBox* box);
     DiagramFields diagramFields() const;
     qint32 angle() const;
     QChar separator() const;
 
-    AnchorLayout* m_layout = nullptr;
+    TAnchorLayout* m_layout = nullptr;
     // The surface of the paint in progress; a paint asked for meanwhile
     // draws on it at once.
-    DiagramCanvas* m_canvas = nullptr;
+    TDiagramCanvas* m_canvas = nullptr;
     // Inside a paint event of a box other than pb, where pb cannot be painted.
     bool m_inOtherBoxPaint = false;
     bool m_pbPainted = false;

@@ -75,7 +75,7 @@ QColor penColour(DiagramPen pen) {
     return QColor(0, 0, 0);
 }
 
-PainterCanvas::PainterCanvas(QPainter& painter, QSize area, const QColor& background,
+TPainterCanvas::TPainterCanvas(QPainter& painter, QSize area, const QColor& background,
                              const QColor& text)
     : m_painter(painter),
       m_clip(QRectF(QPointF(0, 0), QSizeF(area))
@@ -85,18 +85,18 @@ PainterCanvas::PainterCanvas(QPainter& painter, QSize area, const QColor& backgr
     m_painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void PainterCanvas::setPen(DiagramPen pen, int width) {
+void TPainterCanvas::setPen(DiagramPen pen, int width) {
     m_penColour = penColour(pen);
     m_thinPen = width == 1 && m_pixelAligned;
     m_painter.setPen(QPen(m_penColour, width, Qt::SolidLine,
                           width > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin));
 }
 
-void PainterCanvas::moveTo(QPoint point) {
+void TPainterCanvas::moveTo(QPoint point) {
     m_position = point;
 }
 
-void PainterCanvas::lineTo(QPoint point) {
+void TPainterCanvas::lineTo(QPoint point) {
     const QPoint from = m_position;
     m_position = point;
     if (m_thinPen && (from.x() == point.x() || from.y() == point.y()) && m_clip.contains(from) &&
@@ -122,7 +122,7 @@ void PainterCanvas::lineTo(QPoint point) {
         m_painter.drawLine(*part);
 }
 
-void PainterCanvas::textOut(QPoint topLeft, const QString& text) {
+void TPainterCanvas::textOut(QPoint topLeft, const QString& text) {
     const QFontMetrics metrics(m_painter.font());
     const QRect cell(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()));
     m_painter.fillRect(cell, m_background);

@@ -14,11 +14,11 @@ namespace vantrel::lens {
 
 QColor penColour(DiagramPen pen);
 
-class PainterCanvas : public DiagramCanvas {
+class TPainterCanvas : public TDiagramCanvas {
 public:
     // area: the surface's size in pixels; background and text: the colours of
     // the labels.
-    PainterCanvas(QPainter& painter, QSize area, const QColor& background, const QColor& text);
+    TPainterCanvas(QPainter& painter, QSize area, const QColor& background, const QColor& text);
 
     void setPen(DiagramPen pen, int width) override;
     void moveTo(QPoint point) override;

@@ -62,7 +62,7 @@ TAboutPage::TAboutPage(QWidget* parent) : QWidget(parent) {
     lbContainsLinks = makeLabel(this, "lbContainsLinks", QString::fromLatin1(kLinksNote));
     lbContainsLinks->setWordWrap(true);
 
-    auto* layout = new AnchorLayout(this, kTabPageDesignSize);
+    auto* layout = new TAnchorLayout(this, kTabPageDesignSize);
     layout->place(Bevel1, QRect(24, 72, 643, 393), kAllSides);
     layout->place(Image1, QRect(24, 16, 41, 49));
     layout->place(lbName, QRect(QPoint(80, 16), lbName->sizeHint()));

@@ -50,7 +50,7 @@ std::optional<int> catalogueNumber(const QStringList& items, const QString& text
     return std::nullopt;
 }
 
-std::optional<int> LookupFrameSize(const TPlanRows& rows, const QString& resolution,
+std::optional<int> lookupFrameSize(const TPlanRows& rows, const QString& resolution,
                                    const QString& compression) {
     const auto r = catalogueNumber(rows.pickList(kResolution), resolution);
     const auto c = catalogueNumber(rows.pickList(kCompression), compression);

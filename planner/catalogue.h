@@ -34,7 +34,7 @@ std::optional<int> catalogueNumber(const QStringList& items, const QString& text
 
 // The frame size for a resolution and a compression text, looked up through the
 // rows' pick lists; nullopt when either text is in neither list.
-std::optional<int> LookupFrameSize(const TPlanRows& rows, const QString& resolution,
+std::optional<int> lookupFrameSize(const TPlanRows& rows, const QString& resolution,
                                    const QString& compression);
 
 } // namespace vantrel

@@ -6,7 +6,7 @@
 
 namespace vantrel {
 
-void ExactSum::add(double x) {
+void TExactSum::add(double x) {
     m_plain += x;
     if (m_inexact)
         return;
@@ -33,7 +33,7 @@ void ExactSum::add(double x) {
     m_partials.append(x);
 }
 
-double ExactSum::value() const {
+double TExactSum::value() const {
     if (m_inexact)
         return m_plain;
     qsizetype n = m_partials.size();

@@ -7,7 +7,7 @@
 
 namespace vantrel {
 
-class ExactSum {
+class TExactSum {
 public:
     void add(double x);
     // The exact sum of everything added, correctly rounded (ties to even).

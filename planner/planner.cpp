@@ -15,7 +15,7 @@ void writeInt(TPlanRows& rows, int row, int cell, qint32 value) {
 void writeFrameSizeFor(TPlanRows& rows, int row, const QString& resolution,
                        const QString& compression) {
     // A text in neither list (only a loaded row has one) keeps the old size.
-    if (const auto size = LookupFrameSize(rows, resolution, compression))
+    if (const auto size = lookupFrameSize(rows, resolution, compression))
         writeInt(rows, row, kFrameSize, *size);
 }
 

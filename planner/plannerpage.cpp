@@ -54,7 +54,7 @@ QLabel* label(QWidget* page, const char* name, const QString& caption) {
 TPlannerPage::TPlannerPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("plannerPage"));
     resize(kTabPageDesignSize);
-    m_layout = new AnchorLayout(this, kTabPageDesignSize);
+    m_layout = new TAnchorLayout(this, kTabPageDesignSize);
     createControls();
     placeControls();
     setTabOrder();
@@ -104,7 +104,7 @@ void TPlannerPage::placeControls() {
     m_layout->place(btnLoad, {474, 16, 105, 25}, kRightTop);
     m_layout->placeFitted(lbFPS, {394, 432, 47, 13}, kRightBottom);
     m_layout->placeFitted(lbBand, {483, 432, 91, 13}, kRightBottom,
-                          AnchorLayout::Keep::RightEdge); // lbDisk follows closely
+                          TAnchorLayout::Keep::RightEdge); // lbDisk follows closely
     m_layout->placeFitted(lbDisk, {587, 432, 71, 13}, kRightBottom);
     m_layout->placeFitted(lbTotal, {340, 456, 38, 13}, kRightBottom);
     m_layout->place(lbBanner, {16, 428, 329, 29}, kLeftBottom);

@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace vantrel {
 
-class AnchorLayout;
+class TAnchorLayout;
 class TGridColumn;
 class TGridPlanRows;
 class TPlanGrid;
@@ -80,7 +80,7 @@ private:
     void connectHandlers();
     void connectChange(const char* column, void (TPlannerPage::*handler)(TGridColumn*));
 
-    AnchorLayout* m_layout = nullptr;
+    TAnchorLayout* m_layout = nullptr;
     std::unique_ptr<TGridPlanRows> m_rows;
     TRecalcCounter m_recalcs;
 };

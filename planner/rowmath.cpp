@@ -32,7 +32,7 @@ std::optional<double> diskSpaceGB(double frameSizeKB, double fps, double days, d
 
 Totals computeTotals(const TPlanRows& rows, QChar decimalSeparator) {
     Totals totals;
-    ExactSum bandwidth, diskSpace;
+    TExactSum bandwidth, diskSpace;
     for (int row = 0; row < rows.rowCount(); ++row) {
         // Read in place: this runs over every row at each keystroke.
         const auto text = [&](int cell) { return rows.cellBytes(row, cell); };

@@ -82,36 +82,36 @@ int dayNumberOf(int year, int month, int day) {
     return int(QDate(1899, 12, 30).daysTo(QDate(year, month, day)));
 }
 
-quint16 DesktopPlatform::systemDefaultLangId() const {
+quint16 TDesktopPlatform::systemDefaultLangId() const {
     const quint16 primary = primaryLanguageId(QLocale::system().language());
     constexpr quint16 defaultSublanguage = 1 << 10;
     return primary ? quint16(primary | defaultSublanguage) : 0;
 }
 
-int DesktopPlatform::timeZoneBiasMinutes() const {
+int TDesktopPlatform::timeZoneBiasMinutes() const {
     const QDateTime now = QDateTime::currentDateTime();
     return -QTimeZone::systemTimeZone().standardTimeOffset(now) / 60;
 }
 
-quint64 DesktopPlatform::tickCount() const {
+quint64 TDesktopPlatform::tickCount() const {
     using namespace std::chrono;
     return quint64(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-int DesktopPlatform::localDayNumber() const {
+int TDesktopPlatform::localDayNumber() const {
     const QDate today = QDate::currentDate();
     return dayNumberOf(today.year(), today.month(), today.day());
 }
 
-bool DesktopPlatform::openUrl(const QString& url) {
+bool TDesktopPlatform::openUrl(const QString& url) {
     return QDesktopServices::openUrl(QUrl(url));
 }
 
-void DesktopPlatform::beep() {
-    if (auto* bell = dynamic_cast<DesktopBell*>(QCoreApplication::instance()))
+void TDesktopPlatform::beep() {
+    if (auto* bell = dynamic_cast<TDesktopBell*>(QCoreApplication::instance()))
         bell->ringBell();
 }
 
-QChar DesktopPlatform::decimalSeparator() const { return decimalSeparatorOf(QLocale()); }
+QChar TDesktopPlatform::decimalSeparator() const { return decimalSeparatorOf(QLocale()); }
 
 } // namespace vantrel

@@ -11,15 +11,15 @@ namespace vantrel {
 // Only a widget application can ring the desktop's bell (QApplication::beep).
 // The program's application object offers it through this, so that the
 // services need no widgets; without such an object the beep stays silent.
-class DesktopBell {
+class TDesktopBell {
 public:
     virtual void ringBell() = 0;
 
 protected:
-    ~DesktopBell() = default;
+    ~TDesktopBell() = default;
 };
 
-class DesktopPlatform : public Platform {
+class TDesktopPlatform : public TPlatform {
 public:
     quint16 systemDefaultLangId() const override;
     int timeZoneBiasMinutes() const override;

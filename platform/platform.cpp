@@ -5,14 +5,14 @@
 namespace vantrel {
 
 namespace {
-Platform* g_override = nullptr;
+TPlatform* g_override = nullptr;
 }
 
-Platform& platform() {
-    static DesktopPlatform desktop;
+TPlatform& platform() {
+    static TDesktopPlatform desktop;
     return g_override ? *g_override : desktop;
 }
 
-void setPlatform(Platform* replacement) { g_override = replacement; }
+void setPlatform(TPlatform* replacement) { g_override = replacement; }
 
 } // namespace vantrel

@@ -8,9 +8,9 @@
 
 namespace vantrel {
 
-class Platform {
+class TPlatform {
 public:
-    virtual ~Platform() = default;
+    virtual ~TPlatform() = default;
 
     // Language identifier in the Windows form: primary language in the low ten
     // bits (25 Russian, 9 English, 7 German), sub-language above.
@@ -30,12 +30,12 @@ public:
 };
 
 // The platform in force: the desktop one unless a test installed another.
-Platform& platform();
+TPlatform& platform();
 // Installs a replacement (not owned); nullptr restores the desktop platform.
-void setPlatform(Platform* replacement);
+void setPlatform(TPlatform* replacement);
 
 // The low eight bits of the language identifier, as the program stores them.
 inline constexpr int kRussianLanguage = 25;
-inline int languageByte(const Platform& p) { return p.systemDefaultLangId() & 0xFF; }
+inline int languageByte(const TPlatform& p) { return p.systemDefaultLangId() & 0xFF; }
 
 } // namespace vantrel

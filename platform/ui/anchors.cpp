@@ -23,24 +23,24 @@ QRect anchoredRect(const QRect& design, Anchors anchors, const QSize& designPare
     return r;
 }
 
-AnchorLayout::AnchorLayout(QWidget* parent, const QSize& designSize)
+TAnchorLayout::TAnchorLayout(QWidget* parent, const QSize& designSize)
     : QLayout(parent), m_designSize(designSize) {
     setContentsMargins(0, 0, 0, 0);
 }
 
-AnchorLayout::~AnchorLayout() {
+TAnchorLayout::~TAnchorLayout() {
     for (const Entry& e : m_entries)
         delete e.item;
 }
 
-void AnchorLayout::place(QWidget* widget, const QRect& design, Anchors anchors) {
+void TAnchorLayout::place(QWidget* widget, const QRect& design, Anchors anchors) {
     addChildWidget(widget);
     m_entries.push_back({new QWidgetItem(widget), design, anchors});
     widget->setGeometry(design);
     invalidate();
 }
 
-void AnchorLayout::placeFitted(QWidget* widget, const QRect& design, Anchors anchors, Keep keep,
+void TAnchorLayout::placeFitted(QWidget* widget, const QRect& design, Anchors anchors, Keep keep,
                                int minimumWidth) {
     place(widget, design, anchors);
     Entry& e = m_entries.back();
@@ -49,16 +49,16 @@ void AnchorLayout::placeFitted(QWidget* widget, const QRect& design, Anchors anc
     e.minimumWidth = minimumWidth;
 }
 
-void AnchorLayout::addItem(QLayoutItem* item) {
+void TAnchorLayout::addItem(QLayoutItem* item) {
     const QRect design = item->geometry();
     m_entries.push_back({item, design, kLeftTop});
 }
 
-QLayoutItem* AnchorLayout::itemAt(int index) const {
+QLayoutItem* TAnchorLayout::itemAt(int index) const {
     return index >= 0 && index < count() ? m_entries[std::size_t(index)].item : nullptr;
 }
 
-QLayoutItem* AnchorLayout::takeAt(int index) {
+QLayoutItem* TAnchorLayout::takeAt(int index) {
     if (index < 0 || index >= count())
         return nullptr;
     QLayoutItem* item = m_entries[std::size_t(index)].item;
@@ -66,11 +66,11 @@ QLayoutItem* AnchorLayout::takeAt(int index) {
     return item;
 }
 
-int AnchorLayout::count() const {
+int TAnchorLayout::count() const {
     return int(m_entries.size());
 }
 
-void AnchorLayout::setGeometry(const QRect& rect) {
+void TAnchorLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     for (const Entry& e : m_entries) {
         QRect r = anchoredRect(e.design, e.anchors, m_designSize, rect.size());

@@ -24,11 +24,11 @@ inline constexpr Anchors kAllSides =
 QRect anchoredRect(const QRect& design, Anchors anchors, const QSize& designParent,
                    const QSize& parent);
 
-class AnchorLayout : public QLayout {
+class TAnchorLayout : public QLayout {
 public:
     // designSize: the parent's size the design rectangles are measured in.
-    AnchorLayout(QWidget* parent, const QSize& designSize);
-    ~AnchorLayout() override;
+    TAnchorLayout(QWidget* parent, const QSize& designSize);
+    ~TAnchorLayout() override;
 
     // Places a child at its design rectangle with the given anchors.
     void place(QWidget* widget, const QRect& design, Anchors anchors = kLeftTop);

@@ -67,7 +67,7 @@ private slots:
 
     void applicationRingsTheDesktopBell() {
         // The desktop platform's beep has no other way to the bell.
-        QVERIFY(dynamic_cast<DesktopBell*>(QCoreApplication::instance()));
+        QVERIFY(dynamic_cast<TDesktopBell*>(QCoreApplication::instance()));
     }
 };
 

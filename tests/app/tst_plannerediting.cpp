@@ -134,7 +134,7 @@ private:
     // Opens a pick cell's list, clicks the item and leaves with Enter.
     void pick(int row, int index, const QString& text) {
         openEditor(row, index);
-        auto* editor = qobject_cast<TPickEditor*>(this->editor());
+        auto* editor = qobject_cast<TPickCellEditor*>(this->editor());
         QVERIFY(editor);
         editor->openList();
         QListWidget* list = editor->list();

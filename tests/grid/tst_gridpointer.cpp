@@ -30,8 +30,8 @@ private slots:
 
 private:
     QPoint cellCentre(int row, int cell) const;
-    TPickEditor* openPickEditor(int cell);
-    QToolButton* arrowOf(TPickEditor* pick) const;
+    TPickCellEditor* openPickEditor(int cell);
+    QToolButton* arrowOf(TPickCellEditor* pick) const;
 
     std::unique_ptr<test::FakePlatform> m_platform;
     std::unique_ptr<PlannerGrid> m_g;
@@ -55,12 +55,12 @@ QPoint TestGridPointer::cellCentre(int row, int cell) const {
     return grid->viewport()->mapToGlobal(grid->visualRect(m_g->index(row, cell)).center());
 }
 
-TPickEditor* TestGridPointer::openPickEditor(int cell) {
-    auto* pick = qobject_cast<TPickEditor*>(m_g->openEditor(0, cell));
+TPickCellEditor* TestGridPointer::openPickEditor(int cell) {
+    auto* pick = qobject_cast<TPickCellEditor*>(m_g->openEditor(0, cell));
     return pick;
 }
 
-QToolButton* TestGridPointer::arrowOf(TPickEditor* pick) const {
+QToolButton* TestGridPointer::arrowOf(TPickCellEditor* pick) const {
     return pick->findChild<QToolButton*>();
 }
 
@@ -82,7 +82,7 @@ void TestGridPointer::clickElsewhereClosesTheListWithoutPicking() {
          }},
     };
     for (const auto& place : places) {
-        TPickEditor* pick = openPickEditor(1);
+        TPickCellEditor* pick = openPickEditor(1);
         QVERIFY2(pick, place.what);
         QTest::keyClick(pick, Qt::Key_F4);
         QVERIFY(QTest::qWaitForWindowExposed(pick->list()->window()));
@@ -99,7 +99,7 @@ void TestGridPointer::clickElsewhereClosesTheListWithoutPicking() {
 }
 
 void TestGridPointer::arrowOpensAndClosesTheList() {
-    TPickEditor* pick = openPickEditor(0);
+    TPickCellEditor* pick = openPickEditor(0);
     QVERIFY(pick);
     QToolButton* arrow = arrowOf(pick);
     QVERIFY(arrow);

@@ -343,7 +343,7 @@ void TestPlanGrid::updateBracketNestsAndRepaintsOnce() {
 void TestPlanGrid::typingIntoTheFpsEditorNotifiesEachChange() {
     m_g->addDefaultRow();
     QWidget* editor = m_g->openEditor(0, 3);
-    QVERIFY(qobject_cast<TSpinEditor*>(editor));
+    QVERIFY(qobject_cast<TSpinCellEditor*>(editor));
     QCOMPARE(lineEdit(editor)->text(), QStringLiteral("10"));
     QCOMPARE(lineEdit(editor)->selectedText(), QStringLiteral("10"));
     QVERIFY(m_g->changes.isEmpty()); // opening raised nothing
@@ -370,7 +370,7 @@ void TestPlanGrid::fpsIsLimitedWhenLeavingWithTab() {
     QCOMPARE(grid.GetCellText(grid.RowAt(0), 3), QStringLiteral("100"));
     // Tab went on to the next cell and opened its editor.
     QCOMPARE(grid.currentIndex(), m_g->index(0, 4));
-    QVERIFY(qobject_cast<TSpinEditor*>(m_g->editor()));
+    QVERIFY(qobject_cast<TSpinCellEditor*>(m_g->editor()));
     QCOMPARE(grid.EditorText(), QStringLiteral("1"));
 }
 
@@ -544,7 +544,7 @@ void TestPlanGrid::codeWritesNeitherNotifyNorDisturbTheEditor() {
     TPlanGrid& grid = *m_g->grid;
     TGridRow* row = m_g->addDefaultRow();
     QWidget* editor = m_g->openEditor(0, 0);
-    QVERIFY(qobject_cast<TPickEditor*>(editor));
+    QVERIFY(qobject_cast<TPickCellEditor*>(editor));
     grid.SetCellValue(row, 2, 737);
     grid.SetCellValue(row, 0, "1280x720 (HD)");
     grid.SetCellValue(row, 6, 3.5);
@@ -638,7 +638,7 @@ void TestPlanGrid::clickOpensTheEditorAtOnce() {
     const QModelIndex target = m_g->index(1, 5);
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(target).center());
     QCOMPARE(grid.currentIndex(), target);
-    QVERIFY(qobject_cast<TSpinEditor*>(grid.editorWidget()));
+    QVERIFY(qobject_cast<TSpinCellEditor*>(grid.editorWidget()));
     QCOMPARE(grid.EditorText(), QStringLiteral("1"));
     QCOMPARE(grid.FocusedRow(), grid.RowAt(1));
     QVERIFY(m_g->changes.isEmpty());
@@ -658,7 +658,7 @@ void TestPlanGrid::typingIntoACellStartsTheEditorWithThatKey() {
     grid.setCurrentIndex(m_g->index(0, 1)); // closes the editor Tab opened on cell 4
     QCOMPARE(grid.editorWidget(), nullptr);
     QTest::keyClick(&grid, 'm');
-    auto* pick = qobject_cast<TPickEditor*>(grid.editorWidget());
+    auto* pick = qobject_cast<TPickCellEditor*>(grid.editorWidget());
     QVERIFY(pick);
     QVERIFY(pick->isListOpen());
     QCOMPARE(grid.EditorText(), QStringLiteral("MJPG-Low (10)"));
@@ -684,7 +684,7 @@ void TestPlanGrid::readOnlyColumnsOpenNoEditor() {
 void TestPlanGrid::pickTypingOpensTheListAndSearches() {
     TPlanGrid& grid = *m_g->grid;
     m_g->addDefaultRow();
-    auto* pick = qobject_cast<TPickEditor*>(m_g->openEditor(0, 0));
+    auto* pick = qobject_cast<TPickCellEditor*>(m_g->openEditor(0, 0));
     QVERIFY(pick);
     QVERIFY(!pick->isListOpen());
     QTest::keyClick(pick, '1');
@@ -713,7 +713,7 @@ void TestPlanGrid::pickTypingOpensTheListAndSearches() {
 
 void TestPlanGrid::pickListShowsDropDownRowsAndPreselectsTheText() {
     m_g->addDefaultRow();
-    auto* pick = qobject_cast<TPickEditor*>(m_g->openEditor(0, 0));
+    auto* pick = qobject_cast<TPickCellEditor*>(m_g->openEditor(0, 0));
     QTest::keyClick(pick, Qt::Key_F4);
     QVERIFY(pick->isListOpen());
     QListWidget* list = pick->list();
@@ -729,7 +729,7 @@ void TestPlanGrid::pickListShowsDropDownRowsAndPreselectsTheText() {
     QCOMPARE(m_g->grid->editorWidget(), nullptr);
 
     // Three compressions in a list of up to nine rows: three rows high.
-    pick = qobject_cast<TPickEditor*>(m_g->openEditor(0, 1));
+    pick = qobject_cast<TPickCellEditor*>(m_g->openEditor(0, 1));
     pick->openList();
     list = pick->list();
     QCOMPARE(list->height(), 3 * list->sizeHintForRow(0) + 2 * list->frameWidth());
@@ -739,7 +739,7 @@ void TestPlanGrid::pickListShowsDropDownRowsAndPreselectsTheText() {
 void TestPlanGrid::pickClickOnAnItemChoosesIt() {
     TPlanGrid& grid = *m_g->grid;
     TGridRow* row = m_g->addDefaultRow();
-    auto* pick = qobject_cast<TPickEditor*>(m_g->openEditor(0, 1));
+    auto* pick = qobject_cast<TPickCellEditor*>(m_g->openEditor(0, 1));
     pick->openList();
     QListWidget* list = pick->list();
     QVERIFY(QTest::qWaitForWindowExposed(list));
@@ -755,7 +755,7 @@ void TestPlanGrid::pickShowsATextOutsideItemsAsItIs() {
     TPlanGrid& grid = *m_g->grid;
     TGridRow* row = m_g->addDefaultRow();
     grid.SetCellValue(row, 0, "?");
-    auto* pick = qobject_cast<TPickEditor*>(m_g->openEditor(0, 0));
+    auto* pick = qobject_cast<TPickCellEditor*>(m_g->openEditor(0, 0));
     QCOMPARE(grid.EditorText(), QStringLiteral("?"));
     pick->openList();
     QCOMPARE(pick->list()->currentItem(), nullptr);
@@ -780,7 +780,7 @@ void TestPlanGrid::pickEditorShowsTheStartOfItsText() {
     TPlanGrid& grid = *m_g->grid;
     TGridRow* row = m_g->addDefaultRow();
     grid.SetCellValue(row, 0, "1600x1200 (UXGA)"); // wider than its cell
-    auto* pick = qobject_cast<TPickEditor*>(m_g->openEditor(0, 0));
+    auto* pick = qobject_cast<TPickCellEditor*>(m_g->openEditor(0, 0));
     QVERIFY(pick);
     const auto caretX = [&] {
         return pick->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();

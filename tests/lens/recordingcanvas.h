@@ -8,7 +8,7 @@
 
 namespace vantrel::test {
 
-class RecordingCanvas : public lens::DiagramCanvas {
+class RecordingCanvas : public lens::TDiagramCanvas {
 public:
     void setPen(lens::DiagramPen pen, int width) override {
         calls << QStringLiteral("pen %1 %2").arg(penName(pen)).arg(width);

@@ -317,7 +317,7 @@ void TestLensDiagram::paintsOnAnImage() {
         QFont font = painter.font();
         font.setStyleStrategy(QFont::NoAntialias);
         painter.setFont(font);
-        PainterCanvas canvas(painter, kDesignBox, face, Qt::black);
+        TPainterCanvas canvas(painter, kDesignBox, face, Qt::black);
         drawDiagram(canvas, initialFields(), kDesignBox, [](const QString&) {});
     }
     QCOMPARE(image.pixelColor(5, 10), QColor(192, 192, 192));   // grid
@@ -341,7 +341,7 @@ void TestLensDiagram::clipsHugeLinesOnAnImage() {
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        PainterCanvas canvas(painter, image.size(), Qt::white, Qt::black);
+        TPainterCanvas canvas(painter, image.size(), Qt::white, Qt::black);
         canvas.setPen(DiagramPen::Blue, 3);
         canvas.moveTo(QPoint(-2000000000, -2000000000));
         canvas.lineTo(QPoint(2000000000, 2000000000));
@@ -360,7 +360,7 @@ void TestLensDiagram::clipsHugeLinesOnAnImage() {
 void TestLensDiagram::recordsIntoAPicture() {
     const auto render = [](QPaintDevice& device) {
         QPainter painter(&device);
-        PainterCanvas canvas(painter, kDesignBox, Qt::lightGray, Qt::black);
+        TPainterCanvas canvas(painter, kDesignBox, Qt::lightGray, Qt::black);
         drawDiagram(canvas, initialFields(), kDesignBox, [](const QString&) {});
     };
     QImage direct(kDesignBox, QImage::Format_RGB32);

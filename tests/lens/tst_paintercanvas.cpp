@@ -51,7 +51,7 @@ QImage throughCanvas(QSize size, PenUse use, QPoint from, QPoint to, const Setup
     QPainter painter(&image);
     if (setup)
         setup(painter);
-    PainterCanvas canvas(painter, size, kFace, Qt::black);
+    TPainterCanvas canvas(painter, size, kFace, Qt::black);
     canvas.setPen(use.pen, use.width);
     canvas.moveTo(from);
     canvas.lineTo(to);
@@ -89,28 +89,28 @@ QString firstDifference(const QImage& a, const QImage& b) {
 // The reference for whole diagrams: strokes each line along an axis that
 // lies on the image or just beside it, and leaves every other line to the
 // canvas's own path, which has not changed.
-class StrokingCanvas : public PainterCanvas {
+class StrokingCanvas : public TPainterCanvas {
 public:
     StrokingCanvas(QPainter& painter, QSize area)
-        : PainterCanvas(painter, area, kFace, Qt::black), m_painter(painter),
+        : TPainterCanvas(painter, area, kFace, Qt::black), m_painter(painter),
           m_near(QRect(QPoint(0, 0), area).adjusted(-8, -8, 8, 8)) {}
     void moveTo(QPoint point) override {
         m_at = point;
-        PainterCanvas::moveTo(point);
+        TPainterCanvas::moveTo(point);
     }
     void lineTo(QPoint point) override {
         const QPoint from = m_at;
         m_at = point;
         if ((from.x() != point.x() && from.y() != point.y()) || !m_near.contains(from) ||
             !m_near.contains(point)) {
-            PainterCanvas::lineTo(point);
+            TPainterCanvas::lineTo(point);
             return;
         }
         if (point == from)
             m_painter.drawPoint(point);
         else
             m_painter.drawLine(from, point);
-        PainterCanvas::moveTo(point);
+        TPainterCanvas::moveTo(point);
     }
 
 private:
@@ -120,9 +120,9 @@ private:
 };
 
 // The canvas under test, made the same way.
-class FillingCanvas : public PainterCanvas {
+class FillingCanvas : public TPainterCanvas {
 public:
-    FillingCanvas(QPainter& painter, QSize area) : PainterCanvas(painter, area, kFace, Qt::black) {}
+    FillingCanvas(QPainter& painter, QSize area) : TPainterCanvas(painter, area, kFace, Qt::black) {}
 };
 
 using vantrel::test::initialFields;

@@ -166,7 +166,7 @@ private slots:
     void exactSumRoundsOnce() {
         QFETCH(QList<double>, addends);
         QFETCH(double, sum);
-        ExactSum s;
+        TExactSum s;
         for (double a : addends)
             s.add(a);
         QCOMPARE(QString::number(s.value(), 'g', 17),

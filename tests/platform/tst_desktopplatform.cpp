@@ -70,7 +70,7 @@ void TestDesktopPlatform::standardBias() {
     const bool wasSet = qEnvironmentVariableIsSet("TZ");
     const QByteArray saved = qgetenv("TZ");
     qputenv("TZ", zone);
-    const int got = DesktopPlatform().timeZoneBiasMinutes();
+    const int got = TDesktopPlatform().timeZoneBiasMinutes();
     if (wasSet)
         qputenv("TZ", saved);
     else
@@ -81,7 +81,7 @@ void TestDesktopPlatform::standardBias() {
 void TestDesktopPlatform::decimalSeparatorIsTheUsers() {
     // The C library, set from the environment by the application object,
     // is the independent witness here: "," under de_DE and ru_RU.
-    QCOMPARE(DesktopPlatform().decimalSeparator(),
+    QCOMPARE(TDesktopPlatform().decimalSeparator(),
              QChar::fromLatin1(std::localeconv()->decimal_point[0]));
 }
 

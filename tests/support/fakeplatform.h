@@ -7,7 +7,7 @@
 
 namespace vantrel::test {
 
-class FakePlatform : public Platform {
+class FakePlatform : public TPlatform {
 public:
     FakePlatform();
     ~FakePlatform() override;
