@@ -5,7 +5,7 @@ JOBS  ?= $(shell nproc)
 
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: deps configure build run test package test-sanitize bench fuzz clean format
+.PHONY: deps configure build run test package test-sanitize bench fuzz clean format format-check
 
 deps:
 	@scripts/install-deps
@@ -52,6 +52,10 @@ fuzz: deps
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on any tracked source that differs from .clang-format.
+format-check: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
