@@ -1,7 +1,6 @@
 #include "app/calc.h"
 
 #include "app/captions/captions.h"
-#include "platform/ui/errorbox.h"
 #include "app/windowfont.h"
 #include "grid/plangrid.h"
 #include "lens/lenspage.h"
@@ -10,9 +9,10 @@
 #include "partners/programicon.h"
 #include "planner/plandrop.h"
 #include "planner/plannerpage.h"
-#include "platform/ui/anchors.h"
-#include "platform/ui/pagecontrol.h"
 #include "platform/platform.h"
+#include "platform/ui/anchors.h"
+#include "platform/ui/errorbox.h"
+#include "platform/ui/pagecontrol.h"
 #include "platform/ui/tabsheet.h"
 #include "platform/ui/windowplacement.h"
 

@@ -1,6 +1,6 @@
 // Program entry: the application object, the one main window, the message loop.
-#include "app/calc.h"
 #include "app/application.h"
+#include "app/calc.h"
 
 int main(int argc, char** argv) {
     vantrel::TApplication app(argc, argv);

@@ -1,7 +1,7 @@
 // The program's own entry, timed: process launch to the main window shown and
 // painted. It then leaves at once.
-#include "app/calc.h"
 #include "app/application.h"
+#include "app/calc.h"
 #include "bench/firstpaint.h"
 
 int main(int argc, char** argv) {

@@ -46,7 +46,9 @@ void TCellEditor::escape() {
     m_abandoned = true;
 }
 
-bool TCellEditor::wantsKey(const QKeyEvent*) const { return false; }
+bool TCellEditor::wantsKey(const QKeyEvent*) const {
+    return false;
+}
 
 void TCellEditor::onTextChanged(const QString& text) {
     if (m_loading || !m_loaded || m_closed) {

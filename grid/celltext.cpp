@@ -4,9 +4,13 @@
 
 namespace vantrel {
 
-QString cellTextToString(const QByteArray& text) { return QString::fromUtf8(text); }
+QString cellTextToString(const QByteArray& text) {
+    return QString::fromUtf8(text);
+}
 
-QByteArray stringToCellText(const QString& text) { return text.toUtf8(); }
+QByteArray stringToCellText(const QString& text) {
+    return text.toUtf8();
+}
 
 QString cellTextStart(QByteArrayView text, qsizetype maxBytes, bool* cut) {
     const bool longer = text.size() > maxBytes;
@@ -23,25 +27,32 @@ QString cellTextStart(QByteArrayView text, qsizetype maxBytes, bool* cut) {
 
 QByteArray valueToCellText(const QVariant& value, QChar decimalSeparator) {
     switch (value.typeId()) {
-    case QMetaType::UnknownType: return {};
-    case QMetaType::QByteArray: return value.toByteArray();
-    case QMetaType::QString: return stringToCellText(value.toString());
-    case QMetaType::Bool: return value.toBool() ? "True" : "False";
+    case QMetaType::UnknownType:
+        return {};
+    case QMetaType::QByteArray:
+        return value.toByteArray();
+    case QMetaType::QString:
+        return stringToCellText(value.toString());
+    case QMetaType::Bool:
+        return value.toBool() ? "True" : "False";
     case QMetaType::Char:
     case QMetaType::SChar:
     case QMetaType::Short:
     case QMetaType::Int:
     case QMetaType::Long:
-    case QMetaType::LongLong: return QByteArray::number(value.toLongLong());
+    case QMetaType::LongLong:
+        return QByteArray::number(value.toLongLong());
     case QMetaType::UChar:
     case QMetaType::UShort:
     case QMetaType::UInt:
     case QMetaType::ULong:
-    case QMetaType::ULongLong: return QByteArray::number(value.toULongLong());
+    case QMetaType::ULongLong:
+        return QByteArray::number(value.toULongLong());
     case QMetaType::Float:
     case QMetaType::Double:
         return stringToCellText(formatGeneral(value.toDouble(), decimalSeparator));
-    default: return stringToCellText(value.toString());
+    default:
+        return stringToCellText(value.toString());
     }
 }
 

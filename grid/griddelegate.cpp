@@ -27,9 +27,8 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const bool focusedRow = current.isValid() && current.row() == index.row();
     const bool active = m_grid->hasFocusWithin();
 
-    QColor background = column && column->color().isValid()
-                            ? column->color()
-                            : option.palette.color(QPalette::Base);
+    QColor background = column && column->color().isValid() ? column->color()
+                                                            : option.palette.color(QPalette::Base);
     QColor foreground = option.palette.color(QPalette::Text);
     const bool highlighted = focusedRow && active;
     if (highlighted) {
@@ -62,7 +61,8 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     // Cell borders: one pixel on the right, the row separator below.
     const QColor line = TPlanGrid::gridLineColor();
     painter->fillRect(QRect(option.rect.right(), option.rect.top(), 1, option.rect.height()), line);
-    painter->fillRect(QRect(option.rect.left(), option.rect.bottom() - TPlanGrid::kRowSeparatorWidth + 1,
+    painter->fillRect(QRect(option.rect.left(),
+                            option.rect.bottom() - TPlanGrid::kRowSeparatorWidth + 1,
                             option.rect.width(), TPlanGrid::kRowSeparatorWidth),
                       line);
     painter->restore();
@@ -81,7 +81,9 @@ QWidget* TGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     case TGridColumn::Kind::Spin:
         editor = new TSpinCellEditor(static_cast<TGridSpinColumn*>(column), parent);
         break;
-    case TGridColumn::Kind::Text: editor = new TCellEditor(column, parent); break;
+    case TGridColumn::Kind::Text:
+        editor = new TCellEditor(column, parent);
+        break;
     }
     editor->setFont(m_grid->font());
     connect(editor, &TCellEditor::userChanged, m_grid, &TPlanGrid::editorTextChangedByUser);
@@ -157,10 +159,16 @@ bool TGridDelegate::eventFilter(QObject* object, QEvent* event) {
             return false;
         const bool shift = key->modifiers() & Qt::ShiftModifier;
         switch (key->key()) {
-        case Qt::Key_Tab: leave(editor, shift ? EditPreviousItem : EditNextItem); return true;
-        case Qt::Key_Backtab: leave(editor, EditPreviousItem); return true;
+        case Qt::Key_Tab:
+            leave(editor, shift ? EditPreviousItem : EditNextItem);
+            return true;
+        case Qt::Key_Backtab:
+            leave(editor, EditPreviousItem);
+            return true;
         case Qt::Key_Return:
-        case Qt::Key_Enter: leave(editor, NoHint); return true;
+        case Qt::Key_Enter:
+            leave(editor, NoHint);
+            return true;
         case Qt::Key_Escape: {
             QPointer<TCellEditor> guard(editor);
             editor->escape(); // may notify
@@ -177,7 +185,8 @@ bool TGridDelegate::eventFilter(QObject* object, QEvent* event) {
             QCoreApplication::sendEvent(m_grid, &copy);
             return true;
         }
-        default: return false;
+        default:
+            return false;
         }
     }
     case QEvent::FocusOut: {
@@ -193,7 +202,8 @@ bool TGridDelegate::eventFilter(QObject* object, QEvent* event) {
         closeIfOpen(guard, NoHint);
         return false;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -63,7 +63,9 @@ void TGridModel::deleteRowAt(int index) {
     endRemoveRows();
 }
 
-void TGridModel::clearRows() { replaceRows({}); }
+void TGridModel::clearRows() {
+    replaceRows({});
+}
 
 void TGridModel::replaceRows(TGridRowList rows) {
     beginResetModel();
@@ -130,7 +132,8 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const {
         const QColor color = m_columns[std::size_t(index.column())]->color();
         return color.isValid() ? QVariant(QBrush(color)) : QVariant();
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 

@@ -11,7 +11,8 @@ namespace {
 
 quint64 readNumber(const char* p, int width) {
     switch (width) {
-    case 1: return quint8(*p);
+    case 1:
+        return quint8(*p);
     case 2: {
         quint16 v;
         std::memcpy(&v, p, 2);
@@ -32,7 +33,9 @@ quint64 readNumber(const char* p, int width) {
 
 void writeNumber(char* p, int width, quint64 value) {
     switch (width) {
-    case 1: *p = char(quint8(value)); break;
+    case 1:
+        *p = char(quint8(value));
+        break;
     case 2: {
         const quint16 v = quint16(value);
         std::memcpy(p, &v, 2);
@@ -43,7 +46,9 @@ void writeNumber(char* p, int width, quint64 value) {
         std::memcpy(p, &v, 4);
         break;
     }
-    default: std::memcpy(p, &value, 8); break;
+    default:
+        std::memcpy(p, &value, 8);
+        break;
     }
 }
 
@@ -183,7 +188,9 @@ QByteArrayView TGridRow::textView(qsizetype index) const {
     return QByteArrayView(bytes + start, qsizetype(end - start));
 }
 
-QByteArray TGridRow::text(qsizetype index) const { return textView(index).toByteArray(); }
+QByteArray TGridRow::text(qsizetype index) const {
+    return textView(index).toByteArray();
+}
 
 void TGridRow::setText(qsizetype index, const QByteArray& text) {
     if (index < 0)

@@ -70,7 +70,8 @@ void TPickCellEditor::openList() {
     QPoint at = mapToGlobal(QPoint(0, height()));
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
-        if (at.y() + size.height() > area.bottom() && mapToGlobal(QPoint(0, 0)).y() - size.height() >= area.top())
+        if (at.y() + size.height() > area.bottom() &&
+            mapToGlobal(QPoint(0, 0)).y() - size.height() >= area.top())
             at.setY(mapToGlobal(QPoint(0, 0)).y() - size.height());
     }
     m_popup->setGeometry(QRect(at, size));
@@ -139,13 +140,26 @@ void TPickCellEditor::moveHighlight(int key) {
         return;
     int row = m_list->currentRow();
     switch (key) {
-    case Qt::Key_Up: row = row < 0 ? 0 : std::max(0, row - 1); break;
-    case Qt::Key_Down: row = row < 0 ? 0 : std::min(count - 1, row + 1); break;
-    case Qt::Key_PageUp: row = std::max(0, row - visibleRows()); break;
-    case Qt::Key_PageDown: row = std::min(count - 1, std::max(row, 0) + visibleRows()); break;
-    case Qt::Key_Home: row = 0; break;
-    case Qt::Key_End: row = count - 1; break;
-    default: return;
+    case Qt::Key_Up:
+        row = row < 0 ? 0 : std::max(0, row - 1);
+        break;
+    case Qt::Key_Down:
+        row = row < 0 ? 0 : std::min(count - 1, row + 1);
+        break;
+    case Qt::Key_PageUp:
+        row = std::max(0, row - visibleRows());
+        break;
+    case Qt::Key_PageDown:
+        row = std::min(count - 1, std::max(row, 0) + visibleRows());
+        break;
+    case Qt::Key_Home:
+        row = 0;
+        break;
+    case Qt::Key_End:
+        row = count - 1;
+        break;
+    default:
+        return;
     }
     m_list->setCurrentRow(row);
     m_list->scrollToItem(m_list->item(row));
@@ -163,8 +177,10 @@ bool TPickCellEditor::wantsKey(const QKeyEvent* event) const {
     case Qt::Key_End:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape: return true;
-    default: return false;
+    case Qt::Key_Escape:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -180,15 +196,23 @@ void TPickCellEditor::keyPressEvent(QKeyEvent* event) {
     if (isListOpen()) {
         switch (event->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: choose(m_list->currentRow()); closeList(); return;
-        case Qt::Key_Escape: closeList(); return;
+        case Qt::Key_Enter:
+            choose(m_list->currentRow());
+            closeList();
+            return;
+        case Qt::Key_Escape:
+            closeList();
+            return;
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
         case Qt::Key_Home:
-        case Qt::Key_End: moveHighlight(event->key()); return;
-        default: break;
+        case Qt::Key_End:
+            moveHighlight(event->key());
+            return;
+        default:
+            break;
         }
     }
     if (m_pick->DropDownListStyle) {
@@ -232,8 +256,8 @@ bool TPickCellEditor::eventFilter(QObject* watched, QEvent* event) {
         // The open list has the keyboard; the editor (and the grid's handling
         // of Tab and the like around it) takes every key.
         auto* key = static_cast<QKeyEvent*>(event);
-        QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(),
-                       key->isAutoRepeat(), ushort(key->count()));
+        QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
+                       ushort(key->count()));
         QCoreApplication::sendEvent(this, &copy);
         if (copy.isAccepted())
             event->accept();

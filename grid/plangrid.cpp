@@ -93,9 +93,13 @@ TGridSpinColumn* TPlanGrid::addSpinColumn(const QString& name, const QString& ca
     return addColumn<TGridSpinColumn>(name, caption, width);
 }
 
-int TPlanGrid::columnCount() const { return int(m_columns.size()); }
+int TPlanGrid::columnCount() const {
+    return int(m_columns.size());
+}
 
-TGridColumn* TPlanGrid::column(int cellIndex) const { return m_model->column(cellIndex); }
+TGridColumn* TPlanGrid::column(int cellIndex) const {
+    return m_model->column(cellIndex);
+}
 
 int TPlanGrid::ColumnIndex(const TGridColumn* column) const {
     return column ? column->cellIndex() : -1;
@@ -138,9 +142,13 @@ TGridRow* TPlanGrid::FocusedRow() const {
     return current.isValid() ? m_model->rowAt(current.row()) : nullptr;
 }
 
-int TPlanGrid::RowCount() const { return m_model->rowCount(); }
+int TPlanGrid::RowCount() const {
+    return m_model->rowCount();
+}
 
-TGridRow* TPlanGrid::RowAt(int index) const { return m_model->rowAt(index); }
+TGridRow* TPlanGrid::RowAt(int index) const {
+    return m_model->rowAt(index);
+}
 
 void TPlanGrid::FocusRow(TGridRow* row) {
     const int current = currentIndex().row();
@@ -167,9 +175,13 @@ void TPlanGrid::DeleteRow(TGridRow* row) {
     focusIndex(target > 0 ? target - 1 : 0);
 }
 
-void TPlanGrid::ClearRows() { m_model->clearRows(); }
+void TPlanGrid::ClearRows() {
+    m_model->clearRows();
+}
 
-const TGridRowList& TPlanGrid::rows() const { return m_model->rows(); }
+const TGridRowList& TPlanGrid::rows() const {
+    return m_model->rows();
+}
 
 int TPlanGrid::focusedColumn() const {
     const QModelIndex current = currentIndex();
@@ -202,7 +214,9 @@ QWidget* TPlanGrid::editorWidget() const {
     return m_editor && m_editor->isOpen() ? m_editor.data() : nullptr;
 }
 
-void TPlanGrid::editorOpened(TCellEditor* editor) { m_editor = editor; }
+void TPlanGrid::editorOpened(TCellEditor* editor) {
+    m_editor = editor;
+}
 
 void TPlanGrid::editorTextChangedByUser(TCellEditor* editor) {
     TGridColumn* column = editor->column();
@@ -332,8 +346,12 @@ void TPlanGrid::EndUpdate() {
     }
 }
 
-bool TPlanGrid::isUpdating() const { return m_updateCount > 0; }
+bool TPlanGrid::isUpdating() const {
+    return m_updateCount > 0;
+}
 
-RowStreamLayout TPlanGrid::lastReadLayout() const { return m_lastReadLayout; }
+RowStreamLayout TPlanGrid::lastReadLayout() const {
+    return m_lastReadLayout;
+}
 
 } // namespace vantrel

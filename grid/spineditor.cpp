@@ -77,7 +77,9 @@ void TSpinCellEditor::writeValue(qint64 value) {
         setText(t); // a user's step: the editor reports it
 }
 
-QString TSpinCellEditor::result() const { return QString::number(value()); }
+QString TSpinCellEditor::result() const {
+    return QString::number(value());
+}
 
 void TSpinCellEditor::finishEditing() {
     if (isUserModified())
@@ -98,7 +100,8 @@ bool TSpinCellEditor::wantsKey(const QKeyEvent* event) const {
 }
 
 void TSpinCellEditor::keyPressEvent(QKeyEvent* event) {
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool plain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (plain && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
         step(event->key() == Qt::Key_Up ? +1 : -1);
         event->accept();

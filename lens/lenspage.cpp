@@ -94,9 +94,9 @@ QLabel* TLensPage::addLabel(const char* name, const QString& text, QPoint anchor
     if (alignRight)
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     // The design rectangle is empty at its anchor point; the layout sizes it.
-    m_layout->placeFitted(label, QRect(anchorPoint, QSize(0, 0)), anchors,
-                          alignRight ? TAnchorLayout::Keep::RightEdge : TAnchorLayout::Keep::LeftEdge,
-                          minimumWidth);
+    m_layout->placeFitted(
+        label, QRect(anchorPoint, QSize(0, 0)), anchors,
+        alignRight ? TAnchorLayout::Keep::RightEdge : TAnchorLayout::Keep::LeftEdge, minimumWidth);
     return label;
 }
 
@@ -332,7 +332,7 @@ void TLensPage::onBoxPaint(TPaintBox* box) {
     const QColor background = backgroundBehind(pb);
     QPainter painter(pb);
     TPainterCanvas canvas(painter, pb->size(), background,
-                         pb->palette().color(QPalette::WindowText));
+                          pb->palette().color(QPalette::WindowText));
     paintDiagramOn(canvas);
 }
 

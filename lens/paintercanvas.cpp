@@ -76,7 +76,7 @@ QColor penColour(DiagramPen pen) {
 }
 
 TPainterCanvas::TPainterCanvas(QPainter& painter, QSize area, const QColor& background,
-                             const QColor& text)
+                               const QColor& text)
     : m_painter(painter),
       m_clip(QRectF(QPointF(0, 0), QSizeF(area))
                  .adjusted(-kClipMargin, -kClipMargin, kClipMargin, kClipMargin)),

@@ -1,11 +1,11 @@
 // The planner tab's handlers: each applies the planner's rules to the rows
 // and then recalculates as those rules ask.
-#include "platform/ui/errorbox.h"
 #include "grid/plangrid.h"
 #include "planner/gridplanrows.h"
 #include "planner/planner.h"
 #include "planner/plannerpage.h"
 #include "platform/platform.h"
+#include "platform/ui/errorbox.h"
 
 #include <QLineEdit>
 

@@ -1,12 +1,12 @@
 #include "planner/plannerpage.h"
 
-#include "platform/ui/errorbox.h"
 #include "grid/plangrid.h"
 #include "planner/buttonpictures.h"
 #include "planner/gridplanrows.h"
 #include "planner/planclipboard.h"
 #include "planner/plannercolumns.h"
 #include "platform/ui/anchors.h"
+#include "platform/ui/errorbox.h"
 #include "platform/ui/legibility.h"
 #include "platform/ui/tabsheet.h"
 

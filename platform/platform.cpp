@@ -13,6 +13,8 @@ TPlatform& platform() {
     return g_override ? *g_override : desktop;
 }
 
-void setPlatform(TPlatform* replacement) { g_override = replacement; }
+void setPlatform(TPlatform* replacement) {
+    g_override = replacement;
+}
 
 } // namespace vantrel

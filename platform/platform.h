@@ -36,6 +36,8 @@ void setPlatform(TPlatform* replacement);
 
 // The low eight bits of the language identifier, as the program stores them.
 inline constexpr int kRussianLanguage = 25;
-inline int languageByte(const TPlatform& p) { return p.systemDefaultLangId() & 0xFF; }
+inline int languageByte(const TPlatform& p) {
+    return p.systemDefaultLangId() & 0xFF;
+}
 
 } // namespace vantrel

@@ -41,7 +41,7 @@ void TAnchorLayout::place(QWidget* widget, const QRect& design, Anchors anchors)
 }
 
 void TAnchorLayout::placeFitted(QWidget* widget, const QRect& design, Anchors anchors, Keep keep,
-                               int minimumWidth) {
+                                int minimumWidth) {
     place(widget, design, anchors);
     Entry& e = m_entries.back();
     e.fitted = true;

@@ -10,7 +10,9 @@ TTabSheet::TTabSheet(const QString& name, const QString& caption, QTabWidget* pa
     pageControl->addTab(this, caption);
 }
 
-QString TTabSheet::caption() const { return m_pageControl->tabText(m_pageControl->indexOf(this)); }
+QString TTabSheet::caption() const {
+    return m_pageControl->tabText(m_pageControl->indexOf(this));
+}
 
 void TTabSheet::setCaption(const QString& caption) {
     m_pageControl->setTabText(m_pageControl->indexOf(this), caption);

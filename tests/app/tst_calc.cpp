@@ -1,7 +1,7 @@
 // The main window as a user meets it: start-up state, layout, anchoring,
 // accelerators, and the planner's commands through its buttons.
-#include "app/calc.h"
 #include "app/application.h"
+#include "app/calc.h"
 #include "grid/gridcolumn.h"
 #include "grid/plangrid.h"
 #include "partners/aboutpage.h"

@@ -1,8 +1,8 @@
 // Hostile configuration files through the window's real Load button: a broken
 // file ends in the error box with the rows as they were, a strange but
 // complete one loads, and either way the window still answers afterwards.
-#include "app/calc.h"
 #include "app/application.h"
+#include "app/calc.h"
 #include "grid/plangrid.h"
 #include "planner/plannerpage.h"
 #include "tests/app/appmain.h"

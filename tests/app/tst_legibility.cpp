@@ -1,8 +1,8 @@
 // Every text the window colours itself stays readable, in a light and in a
 // dark colour scheme: its contrast against what is drawn behind it is at
 // least 4.5:1, and on a light scheme the designed colours are untouched.
-#include "app/calc.h"
 #include "app/application.h"
+#include "app/calc.h"
 #include "lens/lenspage.h"
 #include "lens/spinedit.h"
 #include "partners/aboutpage.h"

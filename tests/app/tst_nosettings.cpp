@@ -1,8 +1,8 @@
 // The program keeps nothing between runs: the real file dialogs, opened,
 // cancelled and used, leave nothing in the user's home or XDG folders, and
 // the private place Qt's settings went to is gone when the program ends.
-#include "app/calc.h"
 #include "app/application.h"
+#include "app/calc.h"
 #include "grid/plangrid.h"
 #include "planner/plannerpage.h"
 #include "tests/support/fakeplatform.h"

@@ -29,8 +29,10 @@ QStringList plan(const TCalc& calc) {
     QStringList texts;
     for (int r = 0; r < calc.plannerPage->planGrid->RowCount(); ++r)
         for (int i = 0; i < 8; ++i)
-            texts << calc.plannerPage->planGrid->GetCellText(calc.plannerPage->planGrid->RowAt(r), i);
-    return texts << calc.plannerPage->edFPS->text() << calc.plannerPage->edBandwidth->text() << calc.plannerPage->edSpace->text();
+            texts << calc.plannerPage->planGrid->GetCellText(calc.plannerPage->planGrid->RowAt(r),
+                                                             i);
+    return texts << calc.plannerPage->edFPS->text() << calc.plannerPage->edBandwidth->text()
+                 << calc.plannerPage->edSpace->text();
 }
 
 QMimeData* files(const QStringList& paths) {

@@ -1,8 +1,8 @@
 // Renders every tab of the main window to PNG files in the build folder
 // (screens/*.png; *-ru.png in Russian, *-min.png and *-large.png resized) so the layout can be
 // checked by eye; also checks that each picture has the page's size and is not blank.
-#include "app/calc.h"
 #include "app/application.h"
+#include "app/calc.h"
 #include "platform/ui/tabsheet.h"
 #include "tests/app/appmain.h"
 #include "tests/support/fakeplatform.h"

@@ -1,8 +1,8 @@
 // Designed texts fit their designed boxes at the design size, in English and
 // in Russian: every banner record, grid header and label shows whole and
 // runs into no neighbour, and the link is exactly as wide as its caption.
-#include "app/calc.h"
 #include "app/application.h"
+#include "app/calc.h"
 #include "app/windowfont.h"
 #include "grid/plangrid.h"
 #include "partners/adverts.h"

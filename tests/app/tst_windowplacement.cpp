@@ -3,8 +3,8 @@
 // real X server with a window manager, as only there the window has a frame
 // whose size the program learns after showing it; CTest runs it on the
 // default screen and on a small, scaled one (1366x768 at 1.25).
-#include "app/calc.h"
 #include "app/application.h"
+#include "app/calc.h"
 #include "tests/app/appmain.h"
 #include "tests/app/calcfixture.h"
 

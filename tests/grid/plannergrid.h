@@ -32,15 +32,16 @@ struct PlannerGrid {
         size = grid->column(7);
         // Test pick lists, not the catalogue's: other texts, and fewer
         // compressions than the drop-down has rows.
-        resolution->Items = {"352x240 (SIF)", "640x480 (VGA)", "704x576 (4CIF)", "1280x720 (HD)",
-                             "1280x1024 (SXGA)", "1600x1200 (UXGA)", "1920x1080 (FullHD)",
-                             "2048x1536 (QXGA)"};
+        resolution->Items = {"352x240 (SIF)",      "640x480 (VGA)",    "704x576 (4CIF)",
+                             "1280x720 (HD)",      "1280x1024 (SXGA)", "1600x1200 (UXGA)",
+                             "1920x1080 (FullHD)", "2048x1536 (QXGA)"};
         resolution->DropDownListStyle = true;
         compression->Items = {"MJPG-Low (10)", "MJPG-Medium (20)", "MJPG-High (30)"};
         compression->DropDownListStyle = true;
-        for (TGridColumn* c : {static_cast<TGridColumn*>(resolution), static_cast<TGridColumn*>(compression),
-                               static_cast<TGridColumn*>(frameSize), static_cast<TGridColumn*>(fps),
-                               static_cast<TGridColumn*>(days), static_cast<TGridColumn*>(cameras)})
+        for (TGridColumn* c :
+             {static_cast<TGridColumn*>(resolution), static_cast<TGridColumn*>(compression),
+              static_cast<TGridColumn*>(frameSize), static_cast<TGridColumn*>(fps),
+              static_cast<TGridColumn*>(days), static_cast<TGridColumn*>(cameras)})
             QObject::connect(c, &TGridColumn::change, grid, [this](TGridColumn* sender) {
                 changes << Change{sender->cellIndex(), grid->EditorText()};
                 if (onChange)

@@ -28,11 +28,14 @@ public:
     // A current-layout text entry: Int32 length, then the bytes.
     StreamBytes& text(const QByteArray& bytes) { return int32(qint32(bytes.size())).raw(bytes); }
     // An older-layout text entry: one length byte, then the bytes.
-    StreamBytes& shortText(const QByteArray& bytes) { return byte(quint8(bytes.size())).raw(bytes); }
+    StreamBytes& shortText(const QByteArray& bytes) {
+        return byte(quint8(bytes.size())).raw(bytes);
+    }
     // A row header of 24 bytes with the given counts and the default values.
     StreamBytes& header(qint32 subRows, qint32 texts, qint32 image = 0, qint32 selected = -1,
                         qint32 state = -1, qint32 user = 0) {
-        return int32(24).int32(image).int32(selected).int32(state).int32(user).int32(subRows).int32(texts);
+        return int32(24).int32(image).int32(selected).int32(state).int32(user).int32(subRows).int32(
+            texts);
     }
     QByteArray bytes() const { return m_bytes; }
     operator QByteArray() const { return m_bytes; }

@@ -122,7 +122,8 @@ private:
 // The canvas under test, made the same way.
 class FillingCanvas : public TPainterCanvas {
 public:
-    FillingCanvas(QPainter& painter, QSize area) : TPainterCanvas(painter, area, kFace, Qt::black) {}
+    FillingCanvas(QPainter& painter, QSize area)
+        : TPainterCanvas(painter, area, kFace, Qt::black) {}
 };
 
 using vantrel::test::initialFields;
