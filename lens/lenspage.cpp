@@ -23,12 +23,6 @@
 
 namespace vantrel::lens {
 
-namespace {
-
-const Anchors kTopRight = Anchors(int(Anchor::Top) | int(Anchor::Right));
-
-} // namespace
-
 TLensPage::TLensPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("lensPage"));
     resize(kTabPageDesignSize);
@@ -65,8 +59,8 @@ void TLensPage::createControls() {
     lbScale = addLabel("lbScale", tr("Scale"), {16, 296}, kLeftTop);
     // Right-aligned: the caption grows to the left, away from its box.
     lbObjDistance = addLabel("lbObjDistance", tr("Distance"), {282, 14}, kLeftTop, true, 42);
-    lbObjHeight = addLabel("lbObjHeight", tr("Object Height:"), {522, 64}, kTopRight);
-    lbWidth = addLabel("lbWidth", tr("Width"), {522, 176}, kTopRight);
+    lbObjHeight = addLabel("lbObjHeight", tr("Object Height:"), {522, 64}, kRightTop);
+    lbWidth = addLabel("lbWidth", tr("Width"), {522, 176}, kRightTop);
 
     cbMatrix = addCombo("cbMatrix", sensorFormatItems(), QString(), false);
     seAngle = new TSpinEdit(this);
@@ -121,8 +115,8 @@ QComboBox* TLensPage::addCombo(const char* name, const QStringList& items, const
 void TLensPage::placeControls() {
     m_layout->place(pb, {160, 40, 339, 369}, kAllSides);
     m_layout->place(PaintBox2, {520, 232, 161, 97}, kLeftTop);
-    m_layout->place(Shape1, {514, 80, 3, 21}, kTopRight);
-    m_layout->place(Shape2, {514, 192, 3, 21}, kTopRight);
+    m_layout->place(Shape1, {514, 80, 3, 21}, kRightTop);
+    m_layout->place(Shape2, {514, 192, 3, 21}, kRightTop);
     m_layout->place(cbMatrix, {16, 152, 105, 21});
     m_layout->place(seAngle, {16, 200, 105, 22});
     m_layout->place(edFocalLen, {16, 248, 105, 21});
@@ -130,8 +124,8 @@ void TLensPage::placeControls() {
     m_layout->place(seTilt, {16, 96, 105, 22});
     m_layout->place(cbScale, {16, 312, 105, 21});
     m_layout->place(cbObjDistance, {288, 10, 65, 21});
-    m_layout->place(cbObjHeight, {522, 80, 89, 21}, kTopRight);
-    m_layout->place(cbWidth, {522, 192, 89, 21}, kTopRight);
+    m_layout->place(cbObjHeight, {522, 80, 89, 21}, kRightTop);
+    m_layout->place(cbWidth, {522, 192, 89, 21}, kRightTop);
 }
 
 void TLensPage::setTabOrder() {

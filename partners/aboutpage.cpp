@@ -67,7 +67,7 @@ TAboutPage::TAboutPage(QWidget* parent) : QWidget(parent) {
     layout->place(Image1, QRect(24, 16, 41, 49));
     layout->place(lbName, QRect(QPoint(80, 16), lbName->sizeHint()));
     layout->place(lbVersion, QRect(80, 48, kVersionWidth, lbVersion->sizeHint().height()));
-    layout->place(lbContainsLinks, QRect(32, 424, 369, 41), Anchor::Left | Anchor::Bottom);
+    layout->place(lbContainsLinks, QRect(32, 424, 369, 41), kLeftBottom);
     resize(kTabPageDesignSize);
 }
 

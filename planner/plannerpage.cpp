@@ -18,10 +18,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr Anchors kRightTop = Anchors(int(Anchor::Right) | int(Anchor::Top));
-constexpr Anchors kRightBottom = Anchors(int(Anchor::Right) | int(Anchor::Bottom));
-constexpr Anchors kLeftBottom = Anchors(int(Anchor::Left) | int(Anchor::Bottom));
-
 template <class W> W* named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;

@@ -16,6 +16,9 @@ Q_DECLARE_FLAGS(Anchors, Anchor)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Anchors)
 
 inline constexpr Anchors kLeftTop = Anchors(int(Anchor::Left) | int(Anchor::Top));
+inline constexpr Anchors kRightTop = Anchors(int(Anchor::Right) | int(Anchor::Top));
+inline constexpr Anchors kRightBottom = Anchors(int(Anchor::Right) | int(Anchor::Bottom));
+inline constexpr Anchors kLeftBottom = Anchors(int(Anchor::Left) | int(Anchor::Bottom));
 inline constexpr Anchors kAllSides =
     Anchors(int(Anchor::Left) | int(Anchor::Top) | int(Anchor::Right) | int(Anchor::Bottom));
 
