@@ -53,9 +53,9 @@ std::string tenthsOf(const Decimal& d) {
         else
             ++tenths[std::size_t(k)];
     }
+    // Without leading zeros, but never empty: the caller reads the last digit.
     const std::size_t firstNonZero = tenths.find_first_not_of('0');
-    tenths.erase(0, firstNonZero == std::string::npos ? tenths.size() : firstNonZero);
-    return tenths;
+    return firstNonZero == std::string::npos ? std::string(1, '0') : tenths.substr(firstNonZero);
 }
 
 // Compares the 18-digit value with 10^exponent * mantissa for mantissa 1 or 5.
@@ -79,9 +79,7 @@ QString formatOneDecimal(long double value, QChar separator) {
         return QString();
     if (below(d, -2, '5'))
         return QString(separator) + u'0';
-    std::string tenths = tenthsOf(d);
-    if (tenths.empty())
-        tenths = "0";
+    const std::string tenths = tenthsOf(d);
     QString out;
     if (value < 0)
         out += u'-';
