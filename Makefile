@@ -1,61 +1,74 @@
-# Thin wrapper over CMake: `make run` and `make test` are all a new machine needs.
+# Thin wrapper over CMake: `make run` and `make test` are all a new machine
+# needs; `make help` lists the rest.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
 JOBS  ?= $(shell nproc)
 
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: deps configure build run test package test-sanitize bench fuzz clean format format-check
+# A new build folder gets Ninja: one line of progress on a terminal, warnings
+# and errors in full, and nothing at all when there is nothing to do. A folder
+# made earlier with another generator keeps it.
+configure_in = cmake -S . -B $(1) $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja) $(2) >/dev/null
+# Tests report one line each, on a terminal as one line that changes; a
+# failing test prints its output, and the summary comes last.
+CTEST := ctest --progress --output-on-failure -j $(JOBS)
 
-deps:
+.DEFAULT_GOAL := help
+.PHONY: help deps configure build run test package test-sanitize bench fuzz clean format format-check
+
+help: ## this list
+	@awk -F':.*## ' '/^[a-z-]+:.*## / { printf "  make %-14s %s\n", $$1, $$2 }' $(MAKEFILE_LIST)
+
+deps: ## install the Debian packages the build and the tests need (asks for root)
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(call configure_in,$(BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 
-build: configure
+build: configure ## build the program, its tests and its packaging files in build/
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	$(BUILD)/app/vantrel
+run: configure ## build the program alone and start it
+	@cmake --build $(BUILD) -j $(JOBS) --target vantrel
+	@$(BUILD)/app/vantrel
 
-test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+test: build ## build, then run every test (offscreen, on a private X server, three locales)
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen $(CTEST)
 
-# The Debian package, $(BUILD)/vantrel_<version>_<arch>.deb.
-package: build
-	cd $(BUILD) && cpack
+package: configure ## the Debian package, build/vantrel_<version>_<arch>.deb
+	@cmake --build $(BUILD) -j $(JOBS) --target vantrel_installed
+	@cd $(BUILD) && cpack >/dev/null && ls vantrel_*.deb
 
-# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer;
-# any report aborts its test and fails the run.
-test-sanitize: deps
-	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \
+# Any sanitizer report aborts its test and fails the run.
+test-sanitize: deps ## every test again under AddressSanitizer and UBSan, in build-sanitize/
+	@$(call configure_in,$(SANITIZE_BUILD),-DCMAKE_BUILD_TYPE=Debug \
 		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
-		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)")
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	@cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure -j $(JOBS)
+		$(CTEST)
 
-# Timed figures against their baselines; see bench/README.md. The bench is
-# the one part that needs Google Benchmark, so only this target turns it on.
-bench:
+# The bench is the one part that needs Google Benchmark, so only its own
+# folder turns it on; see bench/README.md.
+bench: ## timed figures against their goals, in build-bench/
 	@scripts/install-deps --bench
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_BENCH=ON >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target vantrel_bench
-	@scripts/bench $(BUILD)
+	@$(call configure_in,$(BENCH_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_BENCH=ON)
+	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target vantrel_bench
+	@scripts/bench $(BENCH_BUILD)
 
-# Each fuzz target for a bounded time (FUZZ_SECONDS, default 60).
-fuzz: deps
-	@scripts/fuzz
+fuzz: ## each fuzz target for FUZZ_SECONDS (default 60), in build-fuzz/
+	@FUZZ_BUILD=$(FUZZ_BUILD) scripts/fuzz
 
-format:
+format: ## clang-format every tracked source
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-# Fails on any tracked source that differs from .clang-format.
-format-check: deps
+format-check: deps ## fail on any tracked source that differs from .clang-format
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+clean: ## remove every build folder the targets above make
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
