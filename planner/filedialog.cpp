@@ -19,6 +19,17 @@ QString withDefaultExtension(const QString& fileName, const QString& defaultExt)
     return fileName + u'.' + defaultExt;
 }
 
+namespace {
+
+// What Qt's dialog would otherwise keep in Qt's settings (the folder, the
+// folders visited, the view), shared by every dialog for this run only.
+QByteArray& rememberedState() {
+    static QByteArray state;
+    return state;
+}
+
+} // namespace
+
 std::optional<QString> TFileDialog::askUser(QWidget* owner) const {
     QFileDialog dialog(owner);
     dialog.setAcceptMode(m_kind == Kind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -26,14 +37,17 @@ std::optional<QString> TFileDialog::askUser(QWidget* owner) const {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // A desktop's own dialog (GTK, KDE, a portal) keeps its history in the
-    // user's folders where this program cannot redirect it; Qt's keeps it
-    // in Qt's settings, which TPrivateQtSettings keeps private.
+    // user's folders where this program cannot redirect it; Qt's would keep
+    // it in Qt's settings, which TPrivateQtSettings makes unwritable.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.restoreState(rememberedState());
     dialog.setNameFilters(qtNameFilters(Filter));
     dialog.setDefaultSuffix(DefaultExt);
     if (!FileName.isEmpty())
         dialog.selectFile(FileName);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    rememberedState() = dialog.saveState();
+    if (accepted && !dialog.selectedFiles().isEmpty())
         return dialog.selectedFiles().front();
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
 // The program keeps nothing between runs: the real file dialogs, opened,
-// cancelled and used, leave nothing in the user's home or XDG folders, and
-// the private place Qt's settings went to is gone when the program ends.
+// cancelled and used, leave nothing in the user's home, XDG or temporary
+// folders, while the dialogs still remember the name chosen last.
 #include "app/application.h"
 #include "app/calc.h"
 #include "grid/plangrid.h"
@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
         TestNoSettings test(userRoot.path(), saveFolder.path());
         result = QTest::qExec(&test, argc, argv);
     }
-    // The program has ended: its private settings folder went with it.
+    // Nor after the program has ended.
     const QStringList left = contentsOf(userRoot.path()) + contentsOf(temporaries.path());
     if (!left.isEmpty()) {
         std::fprintf(stderr, "FAIL! left behind after the end: %s\n",

@@ -4,6 +4,7 @@ in a fresh run of the program; see README.md."""
 import argparse
 import os
 import shutil
+import signal
 import struct
 import subprocess
 import sys
@@ -321,6 +322,25 @@ def full_disk(app):
         app.expect(f.read(), old, "the old file")
     app.expect(sorted(os.listdir(disk)), ["filler", "plan.ip"], "files on the disk")
     app.expect(app.rows(), [DEFAULT_ROW], "rows after the failed save")
+
+
+@scenario("en")
+def killed(app):
+    """Ended by SIGTERM or by SIGHUP at logout, after a file dialog, the program leaves nothing
+    in its temporary folder or its home folder."""
+    for sig in (signal.SIGTERM, signal.SIGHUP):
+        temporaries = tempfile.mkdtemp(dir=app.dir)
+        app.launch({"TMPDIR": temporaries})
+        app.click(button(app, "save"))
+        dialog = wait_for(lambda: next(iter(app.dialogs()), None), "the file dialog")
+        app.key("Escape")
+        wait_for(lambda: dialog not in app.dialogs(), "the file dialog to close")
+        app.proc.send_signal(sig)
+        wait_for(lambda: app.proc.poll() is not None, f"the program to end on {sig.name}")
+        app.session.stop(app.proc)
+        app.expect([os.path.join(d, n) for folder in (temporaries, app.home)
+                    for d, folders, names in os.walk(folder) for n in folders + names], [],
+                   f"what the program left after {sig.name}")
 
 
 @scenario("en")
