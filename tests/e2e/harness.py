@@ -182,7 +182,9 @@ class App:
         self.failures, self.cleanups, self.proc, self.acc = [], [], None, None
 
     def launch(self, extra_env=None):
+        # A desktop session's runtime folder; without one Qt makes its own in /tmp.
         env = {"LANG": LOCALES[self.lang], "HOME": self.home, "DISPLAY": self.env["DISPLAY"],
+               "XDG_RUNTIME_DIR": self.env["XDG_RUNTIME_DIR"],
                "DBUS_SESSION_BUS_ADDRESS": self.env["DBUS_SESSION_BUS_ADDRESS"],
                "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", **(extra_env or {})}
         self.proc = self.session.start([self.exe], "vantrel.log", env=env)
