@@ -13,8 +13,11 @@ SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-om
 # made earlier with another generator keeps it.
 configure_in = cmake -S . -B $(1) $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja) $(2) >/dev/null
 # Tests report one line each, on a terminal as one line that changes; a
-# failing test prints its output, and the summary comes last.
-CTEST := ctest --progress --output-on-failure -j $(JOBS)
+# failing test prints its output, and the summary comes last. Into a file or
+# a pipe, the line each test starts with is left out.
+SHELL := /bin/bash
+CTEST_RUN := ctest --progress --output-on-failure -j $(JOBS)
+CTEST := if [ -t 1 ]; then $(CTEST_RUN); else set -o pipefail; $(CTEST_RUN) | grep -v '^ *Start '; fi
 
 .DEFAULT_GOAL := help
 .PHONY: help deps configure build run test package test-sanitize bench fuzz clean format format-check
@@ -36,7 +39,7 @@ run: configure ## build the program alone and start it
 	@$(BUILD)/app/vantrel
 
 test: build ## build, then run every test (offscreen, on a private X server, three locales)
-	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen $(CTEST)
+	@cd $(BUILD) && export QT_QPA_PLATFORM=offscreen && $(CTEST)
 
 package: configure ## the Debian package, build/vantrel_<version>_<arch>.deb
 	@cmake --build $(BUILD) -j $(JOBS) --target vantrel_installed
@@ -48,9 +51,9 @@ test-sanitize: deps ## every test again under AddressSanitizer and UBSan, in bui
 		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)")
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	@cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	@cd $(SANITIZE_BUILD) && export QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 && \
 		$(CTEST)
 
 # The bench is the one part that needs Google Benchmark, so only its own
