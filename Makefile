@@ -43,7 +43,7 @@ test: build ## build, then run every test (offscreen, on a private X server, thr
 
 package: configure ## the Debian package, build/vantrel_<version>_<arch>.deb
 	@cmake --build $(BUILD) -j $(JOBS) --target vantrel_installed
-	@cd $(BUILD) && cpack >/dev/null && ls vantrel_*.deb
+	@cd $(BUILD) && { cpack >cpack.log 2>&1 || { cat cpack.log; false; }; } && ls vantrel_*.deb
 
 # Any sanitizer report aborts its test and fails the run.
 test-sanitize: deps ## every test again under AddressSanitizer and UBSan, in build-sanitize/
