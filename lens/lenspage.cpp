@@ -77,7 +77,7 @@ void TLensPage::createControls() {
     seTilt->setEnabled(false);
     cbScale = addCombo("cbScale", scaleItems(), QStringLiteral("1"), true);
     cbObjDistance = addCombo("cbObjDistance", distanceItems(), QStringLiteral("20"), true);
-    cbObjHeight = addCombo("cbObjHeight", objHeightItems(), QStringLiteral("2"), true);
+    cbObjHeight = addCombo("cbObjHeight", objHeightItems(separator()), QStringLiteral("2"), true);
     cbWidth = addCombo("cbWidth", widthItems(), QStringLiteral("10"), true);
 }
 
