@@ -75,6 +75,8 @@ void TLensPage::createControls() {
     seTilt->setRange(0, 0);
     seTilt->setText(QStringLiteral("15"));
     seTilt->setEnabled(false);
+    // Not editable, yet it shows a result: its value must read.
+    setLegibleDisabledText(seTilt, QPalette::Text, QPalette::Base);
     cbScale = addCombo("cbScale", scaleItems(), QStringLiteral("1"), true);
     cbObjDistance = addCombo("cbObjDistance", distanceItems(), QStringLiteral("20"), true);
     cbObjHeight = addCombo("cbObjHeight", objHeightItems(separator()), QStringLiteral("2"), true);

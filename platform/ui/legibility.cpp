@@ -108,4 +108,13 @@ void setLegibleText(QWidget* widget, QPalette::ColorRole textRole,
     widget->setPalette(palette);
 }
 
+void setLegibleDisabledText(QWidget* widget, QPalette::ColorRole textRole,
+                            QPalette::ColorRole backgroundRole) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Disabled, textRole,
+                     legibleOn(palette.color(QPalette::Disabled, textRole),
+                               palette.color(QPalette::Disabled, backgroundRole)));
+    widget->setPalette(palette);
+}
+
 } // namespace vantrel

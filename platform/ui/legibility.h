@@ -37,6 +37,12 @@ QColor legibleOn(const QColor& designed, const QColor& background);
 void setLegibleText(QWidget* widget, QPalette::ColorRole textRole,
                     QPalette::ColorRole backgroundRole);
 
+// Keeps the value of a field that is disabled but shows a result readable:
+// its greyed text where that reads well on its greyed background, else the
+// nearest colour to it that does (as legibleOn), so it still looks disabled.
+void setLegibleDisabledText(QWidget* widget, QPalette::ColorRole textRole,
+                            QPalette::ColorRole backgroundRole);
+
 // The colour a widget that fills no background of its own is drawn on: the
 // nearest filled ancestor's, where a tab control counts with the pane its
 // style paints under the pages.

@@ -17,6 +17,7 @@
 #include <QMap>
 #include <QStyle>
 #include <QTabWidget>
+#include <algorithm>
 
 using namespace vantrel;
 
@@ -30,6 +31,9 @@ QPalette darkPalette() {
     p.setColor(QPalette::Base, base);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(role, text);
+    // Greyed text as dark schemes have it: about 2.5:1 on a greyed field.
+    p.setColor(QPalette::Disabled, QPalette::Base, window);
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(118, 118, 118));
     return p;
 }
 
@@ -46,6 +50,24 @@ QColor backgroundOf(QWidget* widget, const QImage& window) {
         if (it.value() > counts.value(most))
             most = it.key();
     return QColor(most);
+}
+
+// The contrast of the most contrasting pixel in a widget's picture against the
+// colour drawn most often there: its text against what is behind it.
+double inkContrast(QWidget* widget) {
+    const QImage picture = widget->grab().toImage();
+    QMap<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ++counts[picture.pixel(x, y)];
+    const QColor background(
+        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first);
+    double most = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        most = std::max(most, contrastRatio(QColor(it.key()), background));
+    return most;
 }
 
 QImage pictureOfTab(TCalc& calc, QWidget* page) {
@@ -111,6 +133,13 @@ private slots:
                          kMinimumContrast,
                      qPrintable(field->objectName()));
         }
+
+        // The computed tilt is not editable, yet its value reads.
+        pictureOfTab(calc, calc.tsFocus);
+        auto* tiltText = lens.seTilt->findChild<QLineEdit*>();
+        QVERIFY(!lens.seTilt->isEnabled() && tiltText);
+        QVERIFY2(inkContrast(tiltText) >= kMinimumContrast,
+                 qPrintable(QString::number(inkContrast(tiltText))));
 
         // A light scheme keeps the designed colours exactly.
         if (!dark) {
