@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <string>
-#include <string_view>
 
 namespace vantrel {
 
@@ -70,71 +69,159 @@ template <class View> std::optional<qint32> readInt32In(View text) {
     return static_cast<qint32>(negative ? -magnitude : magnitude);
 }
 
-// Whether a number in C notation that lies outside a double's range does so
-// by being too small: below 1, whatever its digits and exponent look like.
-bool belowOne(std::string_view c) {
-    const std::size_t e = std::min(c.find('e'), c.size());
-    const std::string_view mantissa = c.substr(0, e);
-    const std::size_t first = mantissa.find_first_of("123456789");
-    if (first == std::string_view::npos)
-        return true;
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    // The value is below 10^order times ten to the exponent, and not below a tenth of it.
-    const long long order =
-        first < point ? (long long)(point - first) : -(long long)(first - point - 1);
-    if (e == c.size())
-        return order <= 0;
-    const std::size_t digits = e + 1 + (c[e + 1] == '+');
-    long long exponent = 0;
-    if (std::from_chars(c.data() + digits, c.data() + c.size(), exponent).ec != std::errc())
-        return c[e + 1] == '-'; // an exponent beyond 64 bits decides alone
-    return exponent <= -order;
-}
-
-template <class View> std::optional<double> readDecimalIn(View text, char32_t separator) {
-    // Rebuild the number in C notation, then convert it exactly.
-    const auto at = [&](qsizetype i) { return unitAt(text, i); };
-    std::string c; // short numbers stay in the string's own buffer
-    qsizetype i = skipSpaces(text, 0);
-    if (i < text.size() && (at(i) == '+' || at(i) == '-'))
-        c += char(at(i++));
-    int mantissaDigits = 0;
-    for (; i < text.size() && isAsciiDigit(at(i)); ++i, ++mantissaDigits)
-        c += char(at(i));
-    if (i < text.size() && at(i) == separator) {
-        c += '.';
-        for (++i; i < text.size() && isAsciiDigit(at(i)); ++i, ++mantissaDigits)
-            c += char(at(i));
+// The decimal separators a reader accepts, as the code units a text holds
+// them in: UTF-16 units, or each separator's UTF-8 bytes.
+class Separators {
+public:
+    Separators(QStringView separators, bool utf8) {
+        for (const QChar s : separators.first(std::min<qsizetype>(separators.size(), 3))) {
+            Unit& u = m_units[m_count++];
+            if (!utf8 || s.unicode() < 0x80) {
+                u.bytes[0] = s.unicode();
+                u.size = 1;
+                continue;
+            }
+            const QByteArray bytes = QString(s).toUtf8();
+            u.size = int(std::min<qsizetype>(bytes.size(), 3));
+            for (int k = 0; k < u.size; ++k)
+                u.bytes[k] = static_cast<unsigned char>(bytes[k]);
+        }
     }
-    if (mantissaDigits == 0)
-        return std::nullopt;
-    if (i < text.size() && (at(i) == 'e' || at(i) == 'E')) {
-        c += 'e';
-        ++i;
-        if (i < text.size() && (at(i) == '+' || at(i) == '-'))
-            c += char(at(i++));
-        int exponentDigits = 0;
-        for (; i < text.size() && isAsciiDigit(at(i)); ++i, ++exponentDigits)
-            c += char(at(i));
-        if (exponentDigits == 0)
+    // How many units a separator at i takes; 0 when none stands there.
+    template <class View> qsizetype at(View text, qsizetype i) const {
+        for (int n = 0; n < m_count; ++n) {
+            const Unit& u = m_units[n];
+            if (i + u.size > text.size())
+                continue;
+            int k = 0;
+            while (k < u.size && unitAt(text, i + k) == u.bytes[k])
+                ++k;
+            if (k == u.size)
+                return u.size;
+        }
+        return 0;
+    }
+
+private:
+    struct Unit {
+        char32_t bytes[3] = {};
+        int size = 0;
+    };
+    Unit m_units[3];
+    int m_count = 0;
+};
+
+// The significant digits of a decimal number as they are read, without
+// keeping more of them than a double can tell apart: every double and every
+// midpoint between two has at most 767 significant digits, so the first
+// kKept and whether anything but zeros follows decide the rounding.
+class SignificantDigits {
+public:
+    void integerDigit(char d) {
+        ++m_count;
+        if (!keep(d))
+            ++m_scale; // a dropped whole digit still counts its place
+    }
+    void fractionDigit(char d) {
+        ++m_count;
+        if (m_size == 0 && d == '0')
+            --m_scale; // a leading zero after the separator
+        else if (keep(d))
+            --m_scale;
+    }
+    bool any() const { return m_count > 0; }
+
+    // The value times ten to the exponent; nothing when it is too large for a double.
+    std::optional<double> value(bool negative, qint64 exponent) {
+        if (m_size == 0)
+            return negative ? -0.0 : 0.0;
+        if (m_sticky) {
+            m_digits[m_size++] = '1'; // stands for the nonzero digits dropped
+            --m_scale;
+        }
+        const qint64 power = m_scale + exponent;
+        const qint64 order = m_size - 1 + power; // of the first digit
+        if (order < -kOrderLimit)
+            return negative ? -0.0 : 0.0;
+        if (order > kOrderLimit)
             return std::nullopt;
+        char* const end = m_digits + m_size;
+        *end = 'e';
+        char* const last = std::to_chars(end + 1, m_digits + sizeof m_digits, power).ptr;
+        double magnitude = 0;
+        const auto [stop, ec] = std::from_chars(m_digits, last, magnitude);
+        if (ec == std::errc::result_out_of_range) {
+            // Too large has no value; too small is as near to zero as a double gets.
+            if (order >= 0)
+                return std::nullopt;
+            magnitude = 0;
+        } else if (ec != std::errc() || stop != last) {
+            return std::nullopt;
+        }
+        return negative ? -magnitude : magnitude;
+    }
+
+private:
+    static constexpr int kKept = 780;
+    // Far beyond a double's range either way, yet small enough to print.
+    static constexpr qint64 kOrderLimit = 1000;
+
+    // Keeps a significant digit while there is room; false when dropped.
+    bool keep(char d) {
+        if (m_size == 0 && d == '0')
+            return true; // a leading zero takes no room
+        if (m_size < kKept) {
+            m_digits[m_size++] = d;
+            return true;
+        }
+        m_sticky = m_sticky || d != '0';
+        return false;
+    }
+
+    char m_digits[kKept + 1 + 24];
+    int m_size = 0;
+    qint64 m_count = 0;
+    qint64 m_scale = 0; // the kept digits as an integer times ten to this
+    bool m_sticky = false;
+};
+
+// Exponent digits beyond this many decide alone: with any text's number of
+// digits, the value is then far outside a double's range.
+constexpr qint64 kExponentLimit = qint64(1) << 50;
+
+template <class View> std::optional<double> readDecimalIn(View text, const Separators& separators) {
+    // Read in place, in one pass: no copy of the text, however long.
+    const auto at = [&](qsizetype i) { return unitAt(text, i); };
+    qsizetype i = skipSpaces(text, 0);
+    bool negative = false;
+    if (i < text.size() && (at(i) == '+' || at(i) == '-'))
+        negative = at(i++) == '-';
+    SignificantDigits digits;
+    for (; i < text.size() && isAsciiDigit(at(i)); ++i)
+        digits.integerDigit(char(at(i)));
+    if (const qsizetype width = i < text.size() ? separators.at(text, i) : 0) {
+        for (i += width; i < text.size() && isAsciiDigit(at(i)); ++i)
+            digits.fractionDigit(char(at(i)));
+    }
+    if (!digits.any())
+        return std::nullopt;
+    qint64 exponent = 0;
+    if (i < text.size() && (at(i) == 'e' || at(i) == 'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < text.size() && (at(i) == '+' || at(i) == '-'))
+            negativeExponent = at(i++) == '-';
+        const qsizetype first = i;
+        for (; i < text.size() && isAsciiDigit(at(i)); ++i)
+            exponent = std::min(exponent * 10 + qint64(at(i) - '0'), kExponentLimit);
+        if (i == first)
+            return std::nullopt;
+        if (negativeExponent)
+            exponent = -exponent;
     }
     if (skipSpaces(text, i) != text.size())
         return std::nullopt;
-    const char* first = c.data();
-    if (*first == '+')
-        ++first; // from_chars takes no plus sign
-    double value = 0;
-    const auto [end, ec] = std::from_chars(first, c.data() + c.size(), value);
-    if (end != c.data() + c.size())
-        return std::nullopt;
-    if (ec == std::errc::result_out_of_range) {
-        // Too large has no value; too small is as near to zero as a double gets.
-        if (!belowOne(c))
-            return std::nullopt;
-        return c.front() == '-' ? -0.0 : 0.0;
-    }
-    return value;
+    return digits.value(negative, exponent);
 }
 
 } // namespace
@@ -147,22 +234,37 @@ std::optional<qint32> readInt32(QByteArrayView utf8) {
 }
 
 std::optional<double> readDecimal(QStringView text, QChar separator) {
-    return readDecimalIn(text, separator.unicode());
+    return readDecimalIn(text, Separators(QStringView(&separator, 1), false));
 }
 
 std::optional<double> readDecimal(QByteArrayView utf8, QChar separator) {
-    // A separator beyond ASCII is several bytes in UTF-8: compare decoded text.
-    if (separator.unicode() >= 0x80)
-        return readDecimal(QString::fromUtf8(utf8), separator);
-    return readDecimalIn(utf8, separator.unicode());
+    return readDecimalIn(utf8, Separators(QStringView(&separator, 1), true));
+}
+
+std::optional<double> readDecimalAny(QByteArrayView utf8, QStringView separators) {
+    return readDecimalIn(utf8, Separators(separators, true));
 }
 
 std::optional<double> readLocaleNumber(QStringView text, const QLocale& locale) {
+    // The plain form first, read in place; the regional settings' extra
+    // forms give a plain number the same value.
+    if (const auto plain = readDecimal(text, decimalSeparatorOf(locale)))
+        return plain;
+    if (text.size() > kLocaleFormsLimit)
+        return std::nullopt;
     bool ok = false;
     const double value = locale.toDouble(text.trimmed(), &ok);
     if (ok && std::isfinite(value))
         return value;
-    return readDecimal(text, decimalSeparatorOf(locale));
+    return std::nullopt;
+}
+
+std::optional<double> readLocaleNumber(QByteArrayView utf8, const QLocale& locale) {
+    if (const auto plain = readDecimal(utf8, decimalSeparatorOf(locale)))
+        return plain;
+    if (utf8.size() > kLocaleFormsLimit)
+        return std::nullopt;
+    return readLocaleNumber(QString::fromUtf8(utf8), locale);
 }
 
 QChar decimalSeparatorOf(const QLocale& locale) {

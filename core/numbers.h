@@ -24,13 +24,21 @@ inline qint32 readInt32Or(QByteArrayView utf8, qint32 fallback) {
 }
 
 // The program's own decimal parse: blanks, sign, digits around the given decimal
-// separator, an optional exponent, blanks. No thousands separators.
+// separator, an optional exponent, blanks. No thousands separators. Each reads
+// in place, in time proportional to the text's length.
 std::optional<double> readDecimal(QStringView text, QChar separator);
 std::optional<double> readDecimal(QByteArrayView utf8, QChar separator);
+// The same with any one of up to three decimal separators.
+std::optional<double> readDecimalAny(QByteArrayView utf8, QStringView separators);
 
 // The locale-aware conversion: what the user's regional settings accept as a
-// number (group separators included), falling back to readDecimal.
+// number (group separators included), falling back to readDecimal. Those
+// extra forms are tried only on texts up to kLocaleFormsLimit units: nobody
+// writes a grouped number longer, and their conversion costs far more per
+// character than the plain parse.
+inline constexpr qsizetype kLocaleFormsLimit = 1024;
 std::optional<double> readLocaleNumber(QStringView text, const QLocale& locale);
+std::optional<double> readLocaleNumber(QByteArrayView utf8, const QLocale& locale);
 
 // General format with at most 15 significant digits, the fifteenth rounded half
 // away from zero; trailing zeros and a bare separator dropped; no grouping.

@@ -90,7 +90,7 @@ void computeRays(DiagramGeometry& g) {
 }
 
 void drawGrid(Plotter& p, const QSize box) {
-    p.pen(DiagramPen::Silver, 1);
+    p.pen(DiagramPen::Grid, 1);
     for (int x = 0; x < box.width(); x += 10)
         p.line(QPoint(x, 0), QPoint(x, box.height()));
     for (int y = 0; y < box.height(); y += 10)

@@ -12,7 +12,8 @@
 
 namespace vantrel::lens {
 
-enum class DiagramPen { Silver, Black, Gray, Blue, Lime, Green, Navy };
+// Grid is the sheet's silver ruling; the others draw the picture.
+enum class DiagramPen { Grid, Silver, Black, Gray, Blue, Lime, Green, Navy };
 
 // What the diagram needs from a drawing surface. Points are pixels of the box.
 class TDiagramCanvas {

@@ -26,9 +26,12 @@ QStringList camHeightItems() {
             "12", "14", "16", "18", "20", "25", "30", "35", "40"};
 }
 
-QStringList objHeightItems() {
-    return {"1,5", "1,7", "2",  "2,5", "3",  "4",  "5",  "6", "7",
-            "8",   "9",   "10", "12",  "14", "16", "18", "20"};
+QStringList objHeightItems(QChar decimalSeparator) {
+    QStringList items = {"1,5", "1,7", "2",  "2,5", "3",  "4",  "5",  "6", "7",
+                         "8",   "9",   "10", "12",  "14", "16", "18", "20"};
+    for (QString& item : items)
+        item.replace(u',', decimalSeparator);
+    return items;
 }
 
 } // namespace vantrel::lens

@@ -1,6 +1,7 @@
 // The drop-down items of the lens tab's fields.
 #pragma once
 
+#include <QChar>
 #include <QStringList>
 
 namespace vantrel::lens {
@@ -10,6 +11,8 @@ QStringList scaleItems();
 QStringList distanceItems(); // the width's numbers and an empty last item
 QStringList widthItems();
 QStringList camHeightItems();
-QStringList objHeightItems(); // three items carry a decimal comma, read as typed text
+// Three items carry a fraction, written with the user's decimal separator so
+// that each reads as the value it shows.
+QStringList objHeightItems(QChar decimalSeparator);
 
 } // namespace vantrel::lens

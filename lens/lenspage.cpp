@@ -75,9 +75,11 @@ void TLensPage::createControls() {
     seTilt->setRange(0, 0);
     seTilt->setText(QStringLiteral("15"));
     seTilt->setEnabled(false);
+    // Not editable, yet it shows a result: its value must read.
+    setLegibleDisabledText(seTilt, QPalette::Text, QPalette::Base);
     cbScale = addCombo("cbScale", scaleItems(), QStringLiteral("1"), true);
     cbObjDistance = addCombo("cbObjDistance", distanceItems(), QStringLiteral("20"), true);
-    cbObjHeight = addCombo("cbObjHeight", objHeightItems(), QStringLiteral("2"), true);
+    cbObjHeight = addCombo("cbObjHeight", objHeightItems(separator()), QStringLiteral("2"), true);
     cbWidth = addCombo("cbWidth", widthItems(), QStringLiteral("10"), true);
 }
 
@@ -322,11 +324,16 @@ void TLensPage::onBoxPaint(TPaintBox* box) {
         return;
     }
     m_pbPainted = true;
-    // Labels hide the grid under them with the colour the page shows there.
-    const QColor background = backgroundBehind(pb);
+    // The diagram is drawn on the page where that is light, else on white
+    // paper, on which its designed colours show; labels hide the grid under
+    // them with the sheet's colour.
+    const QColor page = backgroundBehind(pb);
+    const QColor sheet = drawingSheetOn(page);
     QPainter painter(pb);
-    TPainterCanvas canvas(painter, pb->size(), background,
-                          pb->palette().color(QPalette::WindowText));
+    if (sheet != page)
+        painter.fillRect(pb->rect(), sheet);
+    TPainterCanvas canvas(painter, pb->size(), sheet,
+                          legibleText(pb->palette().color(QPalette::WindowText), sheet));
     paintDiagramOn(canvas);
 }
 

@@ -1,5 +1,7 @@
 #include "lens/paintercanvas.h"
 
+#include "platform/ui/legibility.h"
+
 #include <QFontMetrics>
 #include <QLineF>
 #include <QPainter>
@@ -57,6 +59,7 @@ QRect spanOf(QPoint a, QPoint b) {
 
 QColor penColour(DiagramPen pen) {
     switch (pen) {
+    case DiagramPen::Grid:
     case DiagramPen::Silver:
         return QColor(192, 192, 192);
     case DiagramPen::Black:
@@ -75,6 +78,14 @@ QColor penColour(DiagramPen pen) {
     return QColor(0, 0, 0);
 }
 
+QColor drawnColour(DiagramPen pen, const QColor& sheet) {
+    // The ruling stays faint, as ruled paper is; every line of the picture
+    // shows on the sheet.
+    if (pen == DiagramPen::Grid)
+        return penColour(pen);
+    return visibleLineOn(penColour(pen), sheet);
+}
+
 TPainterCanvas::TPainterCanvas(QPainter& painter, QSize area, const QColor& background,
                                const QColor& text)
     : m_painter(painter),
@@ -86,7 +97,7 @@ TPainterCanvas::TPainterCanvas(QPainter& painter, QSize area, const QColor& back
 }
 
 void TPainterCanvas::setPen(DiagramPen pen, int width) {
-    m_penColour = penColour(pen);
+    m_penColour = drawnColour(pen, m_background);
     m_thinPen = width == 1 && m_pixelAligned;
     m_painter.setPen(QPen(m_penColour, width, Qt::SolidLine,
                           width > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin));

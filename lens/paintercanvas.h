@@ -12,12 +12,14 @@ class QPainter;
 
 namespace vantrel::lens {
 
+// A pen's designed colour, and the colour it is drawn in on a sheet.
 QColor penColour(DiagramPen pen);
+QColor drawnColour(DiagramPen pen, const QColor& sheet);
 
 class TPainterCanvas : public TDiagramCanvas {
 public:
-    // area: the surface's size in pixels; background and text: the colours of
-    // the labels.
+    // area: the surface's size in pixels; background: the sheet the diagram
+    // is drawn on, behind the labels too; text: the labels' colour.
     TPainterCanvas(QPainter& painter, QSize area, const QColor& background, const QColor& text);
 
     void setPen(DiagramPen pen, int width) override;

@@ -26,7 +26,8 @@ QList<int> shownCellIndices(const TPlanGrid& grid) {
 
 } // namespace
 
-void copyPlanToClipboard(const TPlanGrid& grid, const QList<ShownTotal>& totals) {
+void copyPlanToClipboard(const TPlanGrid& grid, const QList<ShownTotal>& totals,
+                         const QString& totalsLabel) {
     const QList<int> cells = shownCellIndices(grid);
     QStringList captions;
     for (int cell : cells)
@@ -41,7 +42,7 @@ void copyPlanToClipboard(const TPlanGrid& grid, const QList<ShownTotal>& totals)
     for (const ShownTotal& total : totals)
         placed.append({int(cells.indexOf(total.cellIndex)), total.text});
 
-    const PlanCopy copy = planCopy(captions, rows, placed);
+    const PlanCopy copy = planCopy(captions, rows, placed, totalsLabel);
     auto* mime = new QMimeData;
     mime->setText(copy.tsv);
     mime->setHtml(copy.html);

@@ -28,19 +28,24 @@ QString htmlRow(const QStringList& fields, const char* cellTag) {
     return row + QStringLiteral("</tr>\n");
 }
 
-QStringList totalsLine(int width, const QList<TotalUnder>& totals) {
+QStringList totalsLine(int width, const QList<TotalUnder>& totals, const QString& label) {
     QStringList line(width);
+    QList<bool> taken(width, false);
     for (const TotalUnder& total : totals)
-        if (total.column >= 0 && total.column < width)
+        if (total.column >= 0 && total.column < width) {
             line[total.column] = total.text;
+            taken[total.column] = true;
+        }
+    if (const qsizetype free = taken.indexOf(false); free >= 0)
+        line[free] = label;
     return line;
 }
 
 } // namespace
 
 PlanCopy planCopy(const QStringList& captions, const QList<QStringList>& rows,
-                  const QList<TotalUnder>& totals) {
-    const QStringList last = totalsLine(int(captions.size()), totals);
+                  const QList<TotalUnder>& totals, const QString& totalsLabel) {
+    const QStringList last = totalsLine(int(captions.size()), totals, totalsLabel);
     PlanCopy copy;
     copy.tsv = tsvLine(captions);
     for (const QStringList& row : rows)

@@ -20,9 +20,11 @@ struct PlanCopy {
 };
 
 // One header line of captions, one line per row, and a last line holding the
-// totals under their columns (empty elsewhere). Texts are taken as given: the
-// caller passes them as the window shows them.
+// totals under their columns and the label of that line in its first cell
+// (the first one without a total, should a total's column be first), so that
+// a spreadsheet's sum of a column does not count the total as one more row.
+// Texts are taken as given: the caller passes them as the window shows them.
 PlanCopy planCopy(const QStringList& captions, const QList<QStringList>& rows,
-                  const QList<TotalUnder>& totals);
+                  const QList<TotalUnder>& totals, const QString& totalsLabel);
 
 } // namespace vantrel

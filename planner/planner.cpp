@@ -76,7 +76,7 @@ bool recalcFocusedRowCells(TPlanRows& rows, QChar decimalSeparator) {
     if (row < 0)
         return false;
     const QLocale locale;
-    const auto number = [&](int cell) { return cellNumber(rows.cellText(row, cell), locale); };
+    const auto number = [&](int cell) { return cellNumber(rows.cellBytes(row, cell), locale); };
     const auto frame = number(kFrameSize), fps = number(kFps), cameras = number(kCameras);
     if (!frame || !fps || !cameras)
         return false;

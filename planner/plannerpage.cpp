@@ -131,9 +131,11 @@ void TPlannerPage::connectHandlers() {
     connectChange("cDays", &TPlannerPage::cFPSDAYSCAMSChange);
     connectChange("cCamNum", &TPlannerPage::cFPSDAYSCAMSChange);
     connect(planGrid, &TPlanGrid::copyRequested, this, [this] {
-        copyPlanToClipboard(*planGrid, {{kFps, edFPS->text()},
-                                        {kBandwidth, edBandwidth->text()},
-                                        {kDiskSpace, edSpace->text()}});
+        copyPlanToClipboard(*planGrid,
+                            {{kFps, edFPS->text()},
+                             {kBandwidth, edBandwidth->text()},
+                             {kDiskSpace, edSpace->text()}},
+                            lbTotal->text());
     });
 }
 

@@ -8,8 +8,13 @@
 
 namespace vantrel {
 
-std::optional<double> cellNumber(const QString& text, const QLocale& locale) {
-    return readLocaleNumber(text, locale);
+std::optional<double> cellNumber(QByteArrayView utf8, const QLocale& locale) {
+    return readLocaleNumber(utf8, locale);
+}
+
+std::optional<double> computedCellNumber(QByteArrayView utf8, QChar decimalSeparator) {
+    const QChar separators[] = {decimalSeparator, u'.', u','};
+    return readDecimalAny(utf8, QStringView(separators, 3));
 }
 
 std::optional<double> fixedPointQuotient(double product, double divisor) {
@@ -36,8 +41,8 @@ Totals computeTotals(const TPlanRows& rows, QChar decimalSeparator) {
     for (int row = 0; row < rows.rowCount(); ++row) {
         // Read in place: this runs over every row at each keystroke.
         const auto text = [&](int cell) { return rows.cellBytes(row, cell); };
-        bandwidth.add(readDecimal(text(kBandwidth), decimalSeparator).value_or(0));
-        diskSpace.add(readDecimal(text(kDiskSpace), decimalSeparator).value_or(0));
+        bandwidth.add(computedCellNumber(text(kBandwidth), decimalSeparator).value_or(0));
+        diskSpace.add(computedCellNumber(text(kDiskSpace), decimalSeparator).value_or(0));
         totals.fps += qint64(readInt32Or(text(kFps), 0)) * readInt32Or(text(kCameras), 0);
     }
     totals.bandwidth = bandwidth.value();

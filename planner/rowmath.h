@@ -8,9 +8,15 @@
 
 namespace vantrel {
 
-// A cell read as a number by the locale-aware conversion, then by the
-// program's own decimal parse; nullopt when both reject it.
-std::optional<double> cellNumber(const QString& text, const QLocale& locale);
+// A cell's stored text read as a number by the locale-aware conversion, then
+// by the program's own decimal parse; nullopt when both reject it. Read in
+// place: a loaded cell may hold megabytes.
+std::optional<double> cellNumber(QByteArrayView utf8, const QLocale& locale);
+
+// A computed cell (bandwidth, disk space) as any system wrote it: never
+// grouped, so a full stop, a comma or the local separator can only be its
+// decimal separator. A plan saved under another locale keeps its totals.
+std::optional<double> computedCellNumber(QByteArrayView utf8, QChar decimalSeparator);
 
 // product / divisor after rounding the product to four decimals in the 64-bit
 // fixed-point type; beyond that type's range the same quotient in double, so a
@@ -28,7 +34,7 @@ struct Totals {
     double diskSpace = 0;
 };
 
-// Sums over top-level rows: cells 6 and 7 by the decimal parse (0 when not a
+// Sums over top-level rows: cells 6 and 7 as computed cells (0 when not a
 // number), FPS x cameras by the integer reader (0 when not an integer).
 Totals computeTotals(const TPlanRows& rows, QChar decimalSeparator);
 

@@ -60,21 +60,39 @@ QColor legibleText(const QColor& preferred, const QColor& background) {
                                                                     : extremeOn(background);
 }
 
-QColor legibleOn(const QColor& designed, const QColor& background) {
-    if (contrastRatio(designed, background) >= kMinimumContrast)
+namespace {
+
+// The designed colour where it reaches the least contrast on the background;
+// else the smallest step from it towards black or white that reaches the
+// adjusted contrast, to the nearest 1/256, or that extreme itself.
+QColor reachingContrast(const QColor& designed, const QColor& background, double least,
+                        double adjusted) {
+    if (contrastRatio(designed, background) >= least)
         return designed;
     const QColor target = extremeOn(background);
-    // The smallest step towards the target that reaches the contrast, to the
-    // nearest 1/256; else the target itself, the most there is.
     int low = 0, high = 256;
     while (low + 1 < high) {
         const int middle = (low + high) / 2;
-        if (contrastRatio(mix(designed, target, middle / 256.0), background) >= kAdjustedContrast)
+        if (contrastRatio(mix(designed, target, middle / 256.0), background) >= adjusted)
             high = middle;
         else
             low = middle;
     }
-    return mix(designed, target, high / 256.0).toRgb();
+    return QColor(mix(designed, target, high / 256.0).rgb()); // as drawn, 8 bits a channel
+}
+
+} // namespace
+
+QColor legibleOn(const QColor& designed, const QColor& background) {
+    return reachingContrast(designed, background, kMinimumContrast, kAdjustedContrast);
+}
+
+QColor visibleLineOn(const QColor& designed, const QColor& background) {
+    return reachingContrast(designed, background, kMinimumLineContrast, kAdjustedLineContrast);
+}
+
+QColor drawingSheetOn(const QColor& page) {
+    return extremeOn(page) == QColor(Qt::black) ? page : QColor(Qt::white);
 }
 
 QColor backgroundBehind(const QWidget* widget) {
@@ -105,6 +123,15 @@ void setLegibleText(QWidget* widget, QPalette::ColorRole textRole,
             group, textRole,
             legibleText(palette.color(group, textRole), palette.color(group, backgroundRole)));
     }
+    widget->setPalette(palette);
+}
+
+void setLegibleDisabledText(QWidget* widget, QPalette::ColorRole textRole,
+                            QPalette::ColorRole backgroundRole) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Disabled, textRole,
+                     legibleOn(palette.color(QPalette::Disabled, textRole),
+                               palette.color(QPalette::Disabled, backgroundRole)));
     widget->setPalette(palette);
 }
 

@@ -21,11 +21,24 @@ QRect availableAt(QPoint point) {
     return screen ? screen->availableGeometry() : QRect();
 }
 
+QMargins frameMargins(const QWidget* window) {
+    const QRect frame = window->frameGeometry(), client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+void fitInto(QWidget* window, QRect designed, const QRect& available, const QMargins& frame) {
+    window->resize(fittedSize(designed.size(), window->minimumSize(), available, frame));
+    window->move(
+        fittedPosition(QRect(designed.topLeft(), window->size().grownBy(frame)), available));
+}
+
 // Places the window again once its real frame is known, then lets go of it:
 // later moves are the user's.
 class FrameWatch : public QObject {
 public:
-    FrameWatch(QWidget* window, QPoint designed) : QObject(window), m_designed(designed) {
+    // designed: the client area's designed place and size.
+    FrameWatch(QWidget* window, QRect designed) : QObject(window), m_designed(designed) {
         window->installEventFilter(this);
     }
 
@@ -34,18 +47,16 @@ protected:
         auto* window = static_cast<QWidget*>(watched);
         if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
             window->frameGeometry() != window->geometry()) {
-            const QRect frame(m_designed, window->frameGeometry().size());
-            const QRect available = availableAt(m_designed);
             window->removeEventFilter(this);
-            if (available.isValid())
-                window->move(fittedPosition(frame, available));
+            if (const QRect available = availableAt(m_designed.topLeft()); available.isValid())
+                fitInto(window, m_designed, available, frameMargins(window));
             deleteLater();
         }
         return false;
     }
 
 private:
-    QPoint m_designed;
+    QRect m_designed;
 };
 
 } // namespace
@@ -55,11 +66,18 @@ QPoint fittedPosition(const QRect& frame, const QRect& available) {
             fitted(frame.y(), frame.height(), available.y(), available.y() + available.height())};
 }
 
+QSize fittedSize(QSize client, QSize minimum, const QRect& available, const QMargins& frame) {
+    return client.boundedTo(available.size().shrunkBy(frame)).expandedTo(minimum);
+}
+
 void placeOnScreen(QWidget* window, QPoint designed, const QMargins& expectedFrame) {
-    const QRect frame(designed, window->size().grownBy(expectedFrame));
+    const QRect design(designed, window->size());
     const QRect available = availableAt(designed);
-    window->move(available.isValid() ? fittedPosition(frame, available) : designed);
-    new FrameWatch(window, designed);
+    if (available.isValid())
+        fitInto(window, design, available, expectedFrame);
+    else
+        window->move(designed);
+    new FrameWatch(window, design);
 }
 
 } // namespace vantrel

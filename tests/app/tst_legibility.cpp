@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/calc.h"
 #include "lens/lenspage.h"
+#include "lens/paintbox.h"
 #include "lens/spinedit.h"
 #include "partners/aboutpage.h"
 #include "platform/ui/legibility.h"
@@ -17,6 +18,7 @@
 #include <QMap>
 #include <QStyle>
 #include <QTabWidget>
+#include <algorithm>
 
 using namespace vantrel;
 
@@ -30,6 +32,9 @@ QPalette darkPalette() {
     p.setColor(QPalette::Base, base);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(role, text);
+    // Greyed text as dark schemes have it: about 2.5:1 on a greyed field.
+    p.setColor(QPalette::Disabled, QPalette::Base, window);
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(118, 118, 118));
     return p;
 }
 
@@ -46,6 +51,24 @@ QColor backgroundOf(QWidget* widget, const QImage& window) {
         if (it.value() > counts.value(most))
             most = it.key();
     return QColor(most);
+}
+
+// The contrast of the most contrasting pixel in a widget's picture against the
+// colour drawn most often there: its text against what is behind it.
+double inkContrast(QWidget* widget) {
+    const QImage picture = widget->grab().toImage();
+    QMap<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ++counts[picture.pixel(x, y)];
+    const QColor background(
+        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first);
+    double most = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        most = std::max(most, contrastRatio(QColor(it.key()), background));
+    return most;
 }
 
 QImage pictureOfTab(TCalc& calc, QWidget* page) {
@@ -112,6 +135,13 @@ private slots:
                      qPrintable(field->objectName()));
         }
 
+        // The computed tilt is not editable, yet its value reads.
+        pictureOfTab(calc, calc.tsFocus);
+        auto* tiltText = lens.seTilt->findChild<QLineEdit*>();
+        QVERIFY(!lens.seTilt->isEnabled() && tiltText);
+        QVERIFY2(inkContrast(tiltText) >= kMinimumContrast,
+                 qPrintable(QString::number(inkContrast(tiltText))));
+
         // A light scheme keeps the designed colours exactly.
         if (!dark) {
             QCOMPARE(calc.plannerPage->lbLink->palette().color(QPalette::WindowText),
@@ -120,6 +150,49 @@ private slots:
                      QColor(0, 64, 128));
             QCOMPARE(calc.plannerPage->edFPS->palette().color(QPalette::Text),
                      QApplication::palette().color(QPalette::Text));
+        }
+    }
+
+    // Each line of the diagram at its design size, at a pixel it alone draws
+    // (the worked example's initial fields), and the pen it is drawn with.
+    void diagramLinesShowOnTheirSheet_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light scheme") << false;
+        QTest::newRow("dark scheme") << true;
+    }
+    void diagramLinesShowOnTheirSheet() {
+        QFETCH(bool, dark);
+        if (dark)
+            QApplication::setPalette(darkPalette());
+        m.start();
+        TCalc& calc = *m.calc;
+        const QImage picture = pictureOfTab(calc, calc.tsFocus);
+        const QWidget* pb = calc.lensPage->pb;
+        QCOMPARE(pb->size(), QSize(339, 369));
+        const auto at = [&](int x, int y) {
+            return picture.pixelColor(pb->mapTo(&calc, QPoint(x, y)));
+        };
+        const QColor sheet = at(5, 5);
+        const struct {
+            const char* line;
+            QPoint point;
+            QColor designed;
+        } lines[] = {
+            {"ground", {15, 120}, Qt::black},
+            {"lower edge", {90, 85}, QColor(0, 0, 255)},
+            {"upper edge", {280, 110}, QColor(192, 192, 192)},
+            {"object", {240, 110}, QColor(0, 128, 0)},
+            {"scene width", {240, 250}, QColor(0, 255, 0)},
+            {"plan view", {280, 180}, QColor(128, 128, 128)},
+            {"near edge", {140, 250}, QColor(0, 0, 128)},
+        };
+        for (const auto& l : lines) {
+            const QColor drawn = at(l.point.x(), l.point.y());
+            QVERIFY2(contrastRatio(drawn, sheet) >= 3.0,
+                     qPrintable(QString("%1 %2 on %3").arg(l.line, drawn.name(), sheet.name())));
+            // A designed colour that shows is kept.
+            if (contrastRatio(l.designed, sheet) >= 3.0)
+                QCOMPARE(drawn, l.designed);
         }
     }
 

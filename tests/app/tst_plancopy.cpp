@@ -31,6 +31,11 @@ QString shown(QString number) {
     return russian() ? number.replace(u'.', u',') : number;
 }
 
+// The window's caption of the totals, which labels them in a copy too.
+QString totalLabel() {
+    return russian() ? QStringLiteral("ИТОГО:") : QStringLiteral("TOTAL:");
+}
+
 QStringList cells(const TPlanGrid& grid) {
     QStringList texts;
     for (int r = 0; r < grid.RowCount(); ++r)
@@ -88,10 +93,11 @@ private slots:
             "10\t640x480 (VGA)\tMJPG-Medium (20)\t46\t1\t1\t" + shown("3.68\t37.90283203125\n");
         QCOMPARE(copied->text(), header + defaultRow +
                                      "25\t640x480 (VGA)\tMJPG-Medium (20)\t46\t1\t1\t" +
-                                     shown("9.2\t94.757080078125\n") + defaultRow +
-                                     shown("45\t\t\t\t\t\t16.56\t170.562744140625\n"));
+                                     shown("9.2\t94.757080078125\n") + defaultRow + "45\t" +
+                                     totalLabel() + shown("\t\t\t\t\t16.56\t170.562744140625\n"));
         // The table's form is the text function's affair; here, that it comes along.
         QCOMPARE(copied->html().count("<tr>"), 5);
+        QVERIFY(copied->html().contains("<td>45</td><td>" + totalLabel() + "</td>"));
         QVERIFY(copied->html().contains("<td>" + shown("94.757080078125") + "</td>"));
         // Copying reads only.
         QCOMPARE(cells(grid), before);

@@ -109,6 +109,15 @@ void TestNumbers::readsDecimals_data() {
                                                     << "." << true << 0.0;
     QTest::newRow("exponent beyond 64 bits, large") << "1e+99999999999999999999"
                                                     << "." << false << 0.0;
+    // 1 + 2^-53 is a tie between two doubles: it goes to the even one, and
+    // any nonzero digit after it, however far, tips it up.
+    const QString tie = "1.00000000000000011102230246251565404236316680908203125";
+    QTest::newRow("tie to even") << tie << "." << true << 1.0;
+    QTest::newRow("tie tipped far out") << tie + QString(2000, u'0') + "1"
+                                        << "." << true << 1.0000000000000002;
+    QTest::newRow("thousands of leading zeros")
+        << QString(3000, u'0') + "0," + QString(3000, u'0') + "25e3001"
+        << "," << true << 2.5;
 }
 
 void TestNumbers::readsDecimals() {

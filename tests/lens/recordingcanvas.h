@@ -21,6 +21,8 @@ public:
 
     static QString penName(lens::DiagramPen pen) {
         switch (pen) {
+        case lens::DiagramPen::Grid:
+            return QStringLiteral("grid");
         case lens::DiagramPen::Silver:
             return QStringLiteral("silver");
         case lens::DiagramPen::Black:

@@ -138,8 +138,9 @@ void TestLensFormulas::dropDownItems() {
     QCOMPARE(distanceItems().last(), QString());
     QCOMPARE(distanceItems().mid(0, 34), widthItems());
     QCOMPARE(camHeightItems().size(), 19);
-    QCOMPARE(objHeightItems().size(), 17);
-    QCOMPARE(objHeightItems().mid(0, 4), (QStringList{"1,5", "1,7", "2", "2,5"}));
+    QCOMPARE(objHeightItems(u',').size(), 17);
+    QCOMPARE(objHeightItems(u',').mid(0, 4), (QStringList{"1,5", "1,7", "2", "2,5"}));
+    QCOMPARE(objHeightItems(u'.').mid(0, 4), (QStringList{"1.5", "1.7", "2", "2.5"}));
 }
 
 QTEST_GUILESS_MAIN(TestLensFormulas)

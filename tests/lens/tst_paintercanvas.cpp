@@ -24,17 +24,18 @@ struct PenUse {
 
 // Every pen the diagram draws with, at the widths it uses them.
 const PenUse kDiagramPens[] = {
-    {DiagramPen::Silver, 1}, {DiagramPen::Black, 1}, {DiagramPen::Gray, 3},  {DiagramPen::Gray, 1},
-    {DiagramPen::Blue, 1},   {DiagramPen::Lime, 3},  {DiagramPen::Green, 3}, {DiagramPen::Navy, 1},
+    {DiagramPen::Grid, 1}, {DiagramPen::Silver, 1}, {DiagramPen::Black, 1},
+    {DiagramPen::Gray, 3}, {DiagramPen::Gray, 1},   {DiagramPen::Blue, 1},
+    {DiagramPen::Lime, 3}, {DiagramPen::Green, 3},  {DiagramPen::Navy, 1},
 };
 
 QString penName(PenUse use) {
-    return QStringLiteral("%1/%2").arg(penColour(use.pen).name()).arg(use.width);
+    return QStringLiteral("%1/%2").arg(drawnColour(use.pen, kFace).name()).arg(use.width);
 }
 
 // The pen as the canvas sets it, so the reference strokes with the same one.
 QPen strokePen(PenUse use) {
-    return QPen(penColour(use.pen), use.width, Qt::SolidLine,
+    return QPen(drawnColour(use.pen, kFace), use.width, Qt::SolidLine,
                 use.width > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin);
 }
 

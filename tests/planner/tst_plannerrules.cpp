@@ -5,6 +5,7 @@
 #include "tests/planner/memoryrows.h"
 #include "tests/support/defaultrow.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <functional>
 #include <limits>
@@ -76,6 +77,26 @@ private slots:
         rows.setCellText(0, kBandwidth, "3,68"); // as a recalculation here wrote it
         const TotalTexts t = totalTexts(rows, u',');
         QCOMPARE(QStringList({t.fps, t.bandwidth}), QStringList({"50", "18,4"}));
+    }
+
+    // A loaded cell may hold megabytes of digits: each read costs its length
+    // at memory speed, at the load's recalculation and at every keystroke.
+    void hugeNumbersAreReadAtMemorySpeed() {
+        const qsizetype digits = qsizetype(50) << 20;
+        const QByteArrayList row = test::defaultRowTexts();
+        MemoryRows rows({withCell(row, kFrameSize, QByteArray(digits, '0') + "46"),
+                         withCell(row, kBandwidth, "3.68" + QByteArray(digits, '0'))});
+        rows.focusRow(0);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(recalcFocusedRowCells(rows, u'.')); // the load's
+        applyCountChange(rows, kFps, "20");         // a keystroke's
+        QVERIFY(recalcFocusedRowCells(rows, u'.'));
+        const TotalTexts t = totalTexts(rows, u'.');
+        const qint64 ms = clock.elapsed();
+        QVERIFY2(ms < 3000, qPrintable(QString("%1 ms").arg(ms))); // far beyond memory speed
+        QCOMPARE(rows.rows[0][kBandwidth], QByteArray("7.36"));
+        QCOMPARE(t.bandwidth, QString("11.04"));
     }
 
     void removingFocusesTheRowBeforeThenNone() {

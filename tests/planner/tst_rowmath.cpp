@@ -173,11 +173,23 @@ private slots:
                  QString::number(sum, 'g', 17)); // exact, not fuzzy
     }
 
-    void totalsUseTheLocaleSeparator() {
-        const MemoryRows rows({{"", "", "", "", "", "", "3,5", "1.5"}});
-        const Totals t = computeTotals(rows, u',');
-        QCOMPARE(t.bandwidth, 3.5);
-        QCOMPARE(t.diskSpace, 0.0); // a full stop is no separator here
+    // A plan saved under a comma locale and one saved under a point locale
+    // add up alike anywhere: computed cells are never grouped.
+    void totalsReadComputedCellsOfAnyLocale_data() {
+        QTest::addColumn<QChar>("separator");
+        QTest::newRow("point") << QChar(u'.');
+        QTest::newRow("comma") << QChar(u',');
+        QTest::newRow("arabic") << QChar(0x066B);
+    }
+    void totalsReadComputedCellsOfAnyLocale() {
+        QFETCH(QChar, separator);
+        const QByteArray local = QString(separator).toUtf8();
+        const MemoryRows rows({{"", "", "", "", "", "", "7,36", "37,90283203125"},
+                               {"", "", "", "", "", "", "3.68", "0.5"},
+                               {"", "", "", "", "", "", "1" + local + "5", "1,000.5"}});
+        const Totals t = computeTotals(rows, separator);
+        QCOMPARE(t.bandwidth, 12.54);
+        QCOMPARE(t.diskSpace, 38.40283203125); // a grouped text is no computed cell
     }
 
     void totalFpsDoesNotWrap() {
