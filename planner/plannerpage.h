@@ -18,6 +18,7 @@ namespace vantrel {
 class TAnchorLayout;
 class TGridColumn;
 class TGridPlanRows;
+class TLinkLabel;
 class TPlanGrid;
 
 class TPlannerPage : public QWidget {
@@ -64,7 +65,7 @@ public:
     QLabel* lbTotal = nullptr;
     // Where the partner banner shows its text and link.
     QLabel* lbBanner = nullptr;
-    QLabel* lbLink = nullptr;
+    TLinkLabel* lbLink = nullptr;
 
     TFileDialog OpenDialog1{TFileDialog::Kind::Open};
     TFileDialog SaveDialog1{TFileDialog::Kind::Save};
