@@ -5,6 +5,7 @@
 
 #include "planner/filedialog.h"
 #include "planner/recalccounter.h"
+#include "platform/ui/linklabel.h"
 
 #include <QWidget>
 #include <memory>
@@ -18,7 +19,6 @@ namespace vantrel {
 class TAnchorLayout;
 class TGridColumn;
 class TGridPlanRows;
-class TLinkLabel;
 class TPlanGrid;
 
 class TPlannerPage : public QWidget {
