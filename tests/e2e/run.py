@@ -338,6 +338,45 @@ def accessibility(app):
     wait_for(lambda: app.find_all("table", root=app.page()), "Ctrl+PgUp, Ctrl+Shift+Tab back to the planner")
 
 
+DRAG_SOURCE = None  # the helper that drags a file, as a file manager does
+
+
+@scenario("en")
+def drop_with_screen_reader(app):
+    """With a screen reader's client on the accessibility bus (this harness), every plan dropped
+    loads, after a short hover or none."""
+    if not DRAG_SOURCE:
+        return print("  skipped: no --drag-source")
+    import pyatspi
+    # What a screen reader listens to; the program then reports every change on the bus.
+    events = ("focus:", "object:", "window:")
+    listener = lambda event: None  # noqa: E731
+    pyatspi.Registry.registerEventListener(listener, *events)
+    app.cleanups.append(lambda: pyatspi.Registry.deregisterEventListener(listener, *events))
+    app.launch()
+    gx, gy, gw, gh = extents(app.find("table"))
+    log = os.path.join(app.session.workdir, "dragsource.log")
+    for n, hover in enumerate((0.3, 0.3, 0.3, 0, 0, 0), start=2):
+        path = os.path.join(app.dir, f"plan{n}.ip")
+        with open(path, "wb") as f:
+            f.write(row_stream([DEFAULT_ROW] * n))
+        open(log, "w").close()
+        source = app.session.start([DRAG_SOURCE, path], "dragsource.log")
+        wid = wait_for(lambda: run("xdotool", "search", "--onlyvisible", "--pid", source.pid, env=app.env).split(),
+                       "the drag source's window")[0]
+        geometry = run("xdotool", "getwindowgeometry", "--shell", wid, env=app.env)
+        pos = dict(line.split("=") for line in geometry.split())
+        sx, sy = int(pos["X"]) + 30, int(pos["Y"]) + 30
+        app.xdotool("mousemove", sx, sy, "mousedown", 1)
+        for step in range(1, 6):  # a drag moves in steps, as a hand does
+            app.xdotool("mousemove", sx + (gx + gw // 2 - sx) * step // 5, sy + (gy + gh // 2 - sy) * step // 5)
+        time.sleep(hover)  # how long the user lingers over the grid before letting go
+        app.xdotool("mouseup", 1)
+        told = wait_for(lambda: open(log).read().strip(), "the drag source to hear how the drop ended")
+        app.expect(lambda: (told, len(app.rows())), ("copy", n), f"drop {n - 1} (hover {hover} s)", 5)
+        app.session.stop(source)
+
+
 @scenario("en")
 def full_disk(app):
     """A save onto a full disk says so and leaves the old file as it was."""
@@ -390,7 +429,10 @@ def main():
                         " folder's tests/e2e, beside app/vantrel")
     parser.add_argument("--only", help="comma-separated scenario names")
     parser.add_argument("--lang", choices=sorted(LOCALES))
+    parser.add_argument("--drag-source", help="the helper that drags a file onto the window")
     args = parser.parse_args()
+    global DRAG_SOURCE
+    DRAG_SOURCE = args.drag_source and os.path.abspath(args.drag_source)
     exe = os.path.abspath(args.vantrel)
     args.out = args.out or os.path.join(os.path.dirname(os.path.dirname(exe)), "tests", "e2e")
     names = [name for name, _, _ in SCENARIOS]
