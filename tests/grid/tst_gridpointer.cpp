@@ -88,7 +88,7 @@ void TestGridPointer::clickElsewhereClosesTheListWithoutPicking() {
          }},
     };
     // Rounds enough for a click that now and then closes the editor too.
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 5; ++round) {
         for (const auto& place : places) {
             QPointer<TPickCellEditor> pick = openPickEditor(1);
             QVERIFY2(pick, place.what);
