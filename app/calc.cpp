@@ -12,6 +12,8 @@
 #include "platform/platform.h"
 #include "platform/ui/anchors.h"
 #include "platform/ui/errorbox.h"
+#include "platform/ui/fieldnames.h"
+#include "platform/ui/linklabel.h"
 #include "platform/ui/pagecontrol.h"
 #include "platform/ui/tabsheet.h"
 #include "platform/ui/windowplacement.h"
@@ -58,6 +60,7 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     tsFocus =
         new TTabSheet(QStringLiteral("tsFocus"), QStringLiteral("Lens && Angle"), PageControl1);
     tsAbout = new TTabSheet(QStringLiteral("tsAbout"), QStringLiteral("?"), PageControl1);
+    tsAbout->setTabAccessibleName(QStringLiteral("About"));
     plannerPage = placed(new TPlannerPage(tsCalc), tsCalc);
     lensPage = placed(new lens::TLensPage(tsFocus), tsFocus);
     aboutPage = placed(new TAboutPage(tsAbout), tsAbout);
@@ -81,6 +84,7 @@ void TCalc::MyFormCreate() {
     plannerPage->fillPickLists();
     SystemLanguage = languageByte(platform());
     LocalizeCaptions(this, SystemLanguage);
+    nameFieldsByLabels(this);
     completeVersionLabel(aboutPage->lbVersion);
     plannerPage->btnAddClick();
     banner->showFirstAd();

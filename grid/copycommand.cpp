@@ -1,8 +1,12 @@
-// The grid's Copy command: Ctrl+C and a context menu item. What is copied is
+// The grid's Copy command: Ctrl+C and a context menu item, the menu opened
+// by the mouse, the Menu key or Shift+F10. What is copied is
 // the owner's business; the grid only says when.
 #include "grid/plangrid.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QMenu>
 
 namespace vantrel {
 
@@ -15,11 +19,27 @@ void TPlanGrid::addCopyCommand() {
     // keeps Ctrl+C for its own selected text.
     copy->setShortcutContext(Qt::WidgetShortcut);
     addAction(copy);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, &TPlanGrid::showContextMenu);
     connect(copy, &QAction::triggered, this, [this] {
         if (!editorWidget())
             emit copyRequested();
     });
+}
+
+void TPlanGrid::showContextMenu(QPoint viewportPos) {
+    QMenu menu(this);
+    // A menu is a window of its own and would take the desktop's font.
+    menu.setFont(font());
+    menu.addActions(actions());
+    menu.exec(viewport()->mapToGlobal(viewportPos));
+}
+
+void TPlanGrid::openContextMenuFromKeyboard() {
+    const QRect cell = visualRect(currentIndex());
+    const QPoint at = cell.isValid() ? cell.center() : QPoint(0, 0);
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(viewport(), &event);
 }
 
 } // namespace vantrel

@@ -191,7 +191,12 @@ bool TGridDelegate::eventFilter(QObject* object, QEvent* event) {
     }
     case QEvent::FocusOut: {
         auto* focus = static_cast<QFocusEvent*>(event);
-        if (focus->reason() == Qt::PopupFocusReason || !editor->isOpen())
+        // A popup, or the window losing activation (another window, or only
+        // for a moment while the window manager hands the focus back from the
+        // closed list), takes the focus away for a while: the editor stays
+        // open and has it again when the window is active.
+        if (focus->reason() == Qt::PopupFocusReason ||
+            focus->reason() == Qt::ActiveWindowFocusReason || !editor->isOpen())
             return false;
         for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
             if (w == editor)

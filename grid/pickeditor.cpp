@@ -60,6 +60,8 @@ void TPickCellEditor::openList() {
         return;
     m_typed.clear();
     highlightText();
+    // A popup is a window of its own and would take the desktop's font.
+    m_popup->setFont(font());
     const int rowHeight = m_list->count() > 0 ? m_list->sizeHintForRow(0) : fontMetrics().height();
     const int frame = 2 * m_list->frameWidth();
     const int rows = visibleRows();
@@ -166,6 +168,9 @@ void TPickCellEditor::moveHighlight(int key) {
 }
 
 bool TPickCellEditor::wantsKey(const QKeyEvent* event) const {
+    // Alt+Down, Alt+Up and F4 open and close the list, as in any combo box.
+    if (isListToggle(event))
+        return true;
     if (!isListOpen())
         return false;
     switch (event->key()) {

@@ -1,5 +1,6 @@
 // The drop-down window of a pick editor: a list in a popup that closes, as a
-// combo box's does, on any press outside it without picking anything.
+// combo box's does, on any press outside it without picking anything; that
+// press does nothing else.
 #pragma once
 
 #include <QFrame>
@@ -11,8 +12,6 @@ namespace vantrel {
 class TPickPopup : public QFrame {
     Q_OBJECT
 public:
-    // A press on `toggle` while the list is open only closes it: the press is
-    // not handed on to the toggle, which would open the list again.
     TPickPopup(const QStringList& items, QWidget* toggle);
 
     QListWidget* list() const { return m_list; }
@@ -28,7 +27,6 @@ protected:
 
 private:
     QListWidget* m_list;
-    QWidget* m_toggle;
 };
 
 } // namespace vantrel

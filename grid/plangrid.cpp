@@ -271,6 +271,11 @@ void TPlanGrid::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        openContextMenuFromKeyboard();
+        event->accept();
+        return;
+    }
     QTableView::keyPressEvent(event);
 }
 

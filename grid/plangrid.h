@@ -108,6 +108,9 @@ private:
     template <class Column>
     Column* addColumn(const QString& name, const QString& caption, int width);
     void columnCaptionChanged(const TGridColumn* column);
+    // Shift+F10: the context menu at the focused cell, as the Menu key opens it.
+    void openContextMenuFromKeyboard();
+    void showContextMenu(QPoint viewportPos);
     // The delegate reports the editor it opened and each user change of its text.
     void editorOpened(TCellEditor* editor);
     void editorTextChangedByUser(TCellEditor* editor);

@@ -11,6 +11,7 @@
 #include "lens/shape.h"
 #include "lens/spinedit.h"
 #include "platform/platform.h"
+#include "platform/ui/fieldnames.h"
 #include "platform/ui/legibility.h"
 #include "platform/ui/tabsheet.h"
 
@@ -44,6 +45,9 @@ void TLensPage::createControls() {
     // Paint boxes and bars lie under the fields, as drawn controls do.
     pb = new TPaintBox(this);
     pb->setObjectName(QStringLiteral("pb"));
+    // %1 the tilt, %2 the scene width, %3 the distance, as the fields read.
+    pb->setDescriptionPattern(
+        tr("Field of view from the side and from above: tilt %1°, width %2 at distance %3"));
     PaintBox2 = new TPaintBox(this);
     PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
     Shape1 = new TShape(QColor(0, 128, 0), this);
@@ -62,14 +66,14 @@ void TLensPage::createControls() {
     lbObjHeight = addLabel("lbObjHeight", tr("Object Height:"), {522, 64}, kRightTop);
     lbWidth = addLabel("lbWidth", tr("Width"), {522, 176}, kRightTop);
 
-    cbMatrix = addCombo("cbMatrix", sensorFormatItems(), QString(), false);
+    cbMatrix = addCombo("cbMatrix", lbCCD, sensorFormatItems(), QString(), false);
     seAngle = new TSpinEdit(this);
     seAngle->setObjectName(QStringLiteral("seAngle"));
     seAngle->setRange(kMinAngle, kMaxAngle);
     seAngle->setText(QStringLiteral("28"));
     edFocalLen = new QLineEdit(QStringLiteral("6"), this);
     edFocalLen->setObjectName(QStringLiteral("edFocalLen"));
-    cbCamHeight = addCombo("cbCamHeight", camHeightItems(), QStringLiteral("7"), true);
+    cbCamHeight = addCombo("cbCamHeight", lbCamHeight, camHeightItems(), QStringLiteral("7"), true);
     seTilt = new TSpinEdit(this);
     seTilt->setObjectName(QStringLiteral("seTilt"));
     seTilt->setRange(0, 0);
@@ -77,10 +81,15 @@ void TLensPage::createControls() {
     seTilt->setEnabled(false);
     // Not editable, yet it shows a result: its value must read.
     setLegibleDisabledText(seTilt, QPalette::Text, QPalette::Base);
-    cbScale = addCombo("cbScale", scaleItems(), QStringLiteral("1"), true);
-    cbObjDistance = addCombo("cbObjDistance", distanceItems(), QStringLiteral("20"), true);
-    cbObjHeight = addCombo("cbObjHeight", objHeightItems(separator()), QStringLiteral("2"), true);
-    cbWidth = addCombo("cbWidth", widthItems(), QStringLiteral("10"), true);
+    labelField(lbAngle, seAngle);
+    labelField(lbFocalLen, edFocalLen);
+    labelField(lbCamAngle, seTilt);
+    cbScale = addCombo("cbScale", lbScale, scaleItems(), QStringLiteral("1"), true);
+    cbObjDistance =
+        addCombo("cbObjDistance", lbObjDistance, distanceItems(), QStringLiteral("20"), true);
+    cbObjHeight = addCombo("cbObjHeight", lbObjHeight, objHeightItems(separator()),
+                           QStringLiteral("2"), true);
+    cbWidth = addCombo("cbWidth", lbWidth, widthItems(), QStringLiteral("10"), true);
 }
 
 QLabel* TLensPage::addLabel(const char* name, const QString& text, QPoint anchorPoint,
@@ -96,10 +105,11 @@ QLabel* TLensPage::addLabel(const char* name, const QString& text, QPoint anchor
     return label;
 }
 
-QComboBox* TLensPage::addCombo(const char* name, const QStringList& items, const QString& text,
-                               bool editable) {
+QComboBox* TLensPage::addCombo(const char* name, QLabel* caption, const QStringList& items,
+                               const QString& text, bool editable) {
     auto* combo = new QComboBox(this);
     combo->setObjectName(QString::fromLatin1(name));
+    labelField(caption, combo); // before its items, which a screen reader may already hear
     combo->addItems(items);
     if (editable) {
         combo->setEditable(true);
@@ -341,8 +351,12 @@ void TLensPage::paintDiagramOn(TDiagramCanvas& canvas) {
     TDiagramCanvas* const outer = m_canvas;
     m_canvas = &canvas;
     const auto restore = qScopeGuard([this, outer] { m_canvas = outer; });
-    drawDiagram(canvas, diagramFields(), pb->size(),
-                [this](const QString& tilt) { seTilt->setText(tilt); });
+    const DiagramFields fields = diagramFields();
+    drawDiagram(canvas, fields, pb->size(), [this, &fields](const QString& tilt) {
+        pb->setAccessibleDescription(
+            pb->descriptionPattern().arg(tilt, fields.width, fields.distance));
+        seTilt->setText(tilt);
+    });
 }
 
 DiagramFields TLensPage::diagramFields() const {

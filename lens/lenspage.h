@@ -78,8 +78,8 @@ private:
     void connectHandlers();
     QLabel* addLabel(const char* name, const QString& text, QPoint topLeft, Anchors anchors,
                      bool alignRight = false, int minimumWidth = 0);
-    QComboBox* addCombo(const char* name, const QStringList& items, const QString& text,
-                        bool editable);
+    QComboBox* addCombo(const char* name, QLabel* caption, const QStringList& items,
+                        const QString& text, bool editable);
     void connectUserChange(QComboBox* combo, void (TLensPage::*handler)());
     void connectWidthInput();
     void cbWidthTyped();

@@ -4,6 +4,7 @@
 #include "partners/adrotation.h"
 #include "platform/platform.h"
 #include "platform/ui/legibility.h"
+#include "platform/ui/linklabel.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -51,6 +52,8 @@ TPartnerBanner::TPartnerBanner(QLabel* lbBanner, QLabel* lbLink, TAdverts& adver
     styleBanner(m_banner);
     styleLink(m_link);
     m_link->installEventFilter(this);
+    if (auto* link = qobject_cast<TLinkLabel*>(m_link))
+        connect(link, &TLinkLabel::activated, this, &TPartnerBanner::lbLinkClick);
 }
 
 TPartnerBanner::~TPartnerBanner() {

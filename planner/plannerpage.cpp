@@ -7,7 +7,9 @@
 #include "planner/plannercolumns.h"
 #include "platform/ui/anchors.h"
 #include "platform/ui/errorbox.h"
+#include "platform/ui/fieldnames.h"
 #include "platform/ui/legibility.h"
+#include "platform/ui/linklabel.h"
 #include "platform/ui/tabsheet.h"
 
 #include <QLabel>
@@ -86,7 +88,10 @@ void TPlannerPage::createControls() {
     lbDisk = label(this, "lbDisk", "Disk space,GB");
     lbTotal = label(this, "lbTotal", "TOTAL:");
     lbBanner = label(this, "lbBanner", QString());
-    lbLink = label(this, "lbLink", QString());
+    lbLink = named(new TLinkLabel(this), "lbLink");
+    labelField(lbFPS, edFPS);
+    labelField(lbBand, edBandwidth);
+    labelField(lbDisk, edSpace);
 }
 
 void TPlannerPage::placeControls() {
@@ -116,6 +121,7 @@ void TPlannerPage::setTabOrder() {
     QWidget::setTabOrder(edBandwidth, edSpace);
     QWidget::setTabOrder(edSpace, btnSave);
     QWidget::setTabOrder(btnSave, btnLoad);
+    QWidget::setTabOrder(btnLoad, lbLink); // the partner link after the designed stops
 }
 
 void TPlannerPage::connectHandlers() {

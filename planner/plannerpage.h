@@ -5,6 +5,7 @@
 
 #include "planner/filedialog.h"
 #include "planner/recalccounter.h"
+#include "platform/ui/linklabel.h"
 
 #include <QWidget>
 #include <memory>
@@ -64,7 +65,7 @@ public:
     QLabel* lbTotal = nullptr;
     // Where the partner banner shows its text and link.
     QLabel* lbBanner = nullptr;
-    QLabel* lbLink = nullptr;
+    TLinkLabel* lbLink = nullptr;
 
     TFileDialog OpenDialog1{TFileDialog::Kind::Open};
     TFileDialog SaveDialog1{TFileDialog::Kind::Save};

@@ -25,6 +25,23 @@ void applyCaption(QObject* component, const QString& caption) {
         action->setText(caption);
 }
 
+namespace {
+
+// Only properties the control has: a text for another kind of control is
+// not made up as a dynamic property.
+void applyAccessibleTexts(QObject* component) {
+    const QString prefix = component->objectName() + u'.';
+    for (const CaptionEntry& entry : accessibleTextTable()) {
+        if (!entry.key.startsWith(prefix))
+            continue;
+        const QByteArray property = entry.key.mid(prefix.size()).toLatin1();
+        if (component->metaObject()->indexOfProperty(property) >= 0)
+            component->setProperty(property, entry.caption);
+    }
+}
+
+} // namespace
+
 void LocalizeCaptions(QWidget* window, int systemLanguage) {
     if (systemLanguage != kRussianLanguage || !window)
         return;
@@ -39,6 +56,7 @@ void LocalizeCaptions(QWidget* window, int systemLanguage) {
         };
         search(captionTable());
         search(addedCaptionTable());
+        applyAccessibleTexts(component);
     }
 }
 

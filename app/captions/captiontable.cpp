@@ -50,4 +50,14 @@ const std::array<CaptionEntry, 1>& addedCaptionTable() {
     return table;
 }
 
+const std::array<CaptionEntry, 2>& accessibleTextTable() {
+    static const std::array<CaptionEntry, 2> table = {{
+        {QStringLiteral("tsAbout.tabAccessibleName"), QStringLiteral("О программе")},
+        {QStringLiteral("pb.descriptionPattern"),
+         QStringLiteral("Поле зрения камеры сбоку и сверху: наклон %1°, ширина %2 на "
+                        "расстоянии %3")},
+    }};
+    return table;
+}
+
 } // namespace vantrel

@@ -20,4 +20,8 @@ const std::array<CaptionEntry, kCaptionCount>& captionTable();
 // Controls the program has beyond the window's design: the grid's menu item.
 const std::array<CaptionEntry, 1>& addedCaptionTable();
 
+// Texts a screen reader speaks where the window shows none or only a sign:
+// a control's name, a dot, and the name of the property that takes the text.
+const std::array<CaptionEntry, 2>& accessibleTextTable();
+
 } // namespace vantrel

@@ -15,6 +15,9 @@ public:
     static constexpr QMargins kPageMargins{4, 24, 4, 4};
 
     explicit TPageControl(QWidget* parent = nullptr);
+
+private:
+    void addPageKeys();
 };
 
 } // namespace vantrel

@@ -1,5 +1,6 @@
 #include "platform/ui/tabsheet.h"
 
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace vantrel {
@@ -16,6 +17,14 @@ QString TTabSheet::caption() const {
 
 void TTabSheet::setCaption(const QString& caption) {
     m_pageControl->setTabText(m_pageControl->indexOf(this), caption);
+}
+
+QString TTabSheet::tabAccessibleName() const {
+    return m_pageControl->tabBar()->accessibleTabName(m_pageControl->indexOf(this));
+}
+
+void TTabSheet::setTabAccessibleName(const QString& name) {
+    m_pageControl->tabBar()->setAccessibleTabName(m_pageControl->indexOf(this), name);
 }
 
 } // namespace vantrel

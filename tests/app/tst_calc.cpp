@@ -86,6 +86,10 @@ private slots:
         }
         QTest::mouseClick(m.page().lbLink, Qt::LeftButton);
         QCOMPARE(m.platform->openedUrls, QStringList{m.calc->adverts.current()->LinkTarget});
+        // The keyboard opens it as the click does.
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+            QTest::keyClick(m.page().lbLink, key);
+        QCOMPARE(m.platform->openedUrls, QStringList(3, m.calc->adverts.current()->LinkTarget));
     }
 
     void startsInRussianOnARussianSystem() {

@@ -294,6 +294,90 @@ def russian(app):
     save(app, os.path.join(app.dir, "plan-ru.ip"), [[app.num(c) for c in DEFAULT_ROW]])
 
 
+A11Y = {"en": {"totals": ["Total FPS", "Bandwidth, Mbits/s", "Disk space,GB"], "about": "About",
+               "lens": ["Camera sensor size:", "Angle (degree):", "Focal Length (mm):", "Camera height:",
+                        "Camera Angle:", "Scale", "Distance", "Object Height:", "Width"],
+               "diagram": "tilt 25°, width 10 at distance 20"},
+        "ru": {"totals": RU_PLANNER[:3], "about": "О программе", "lens": RU_LENS[2:5] + RU_LENS[:2] + RU_LENS[5:],
+               "diagram": "наклон 25°, ширина 10 на расстоянии 20"}}
+FIELDS = ("combo box", "spin button", "text", "push button", "link", "page tab")
+
+
+@scenario("en", "ru")
+def accessibility(app):
+    """Every control is named as a screen reader needs it; the keyboard reaches the link and the tabs."""
+    app.launch()
+    want = A11Y[app.lang]
+
+    def fields():  # the shown page's controls a screen reader stops at, left to right, top to bottom
+        found = [a for _, a in walk(app.page()) if a.getRoleName() in FIELDS]
+        return sorted(found, key=lambda a: (extents(a)[1], extents(a)[0]))
+    app.expect([a.getRoleName() for a in fields() if not a.name], [], "controls without a name, planner")
+    boxes = [b for b in fields() if b.getRoleName() == "text"]
+    app.expect([b.name for b in sorted(boxes, key=lambda b: extents(b)[0])], want["totals"], "names of the totals")
+    link = app.find("link", root=app.page())
+    app.expect(link.name, text_of(link), "the link named by its caption")
+    app.expect([t.name for t in app.find_all("page tab")][2], want["about"], "name of the ? tab")
+    # Tab goes from the last designed stop to the link.
+    button(app, "load").queryComponent().grabFocus()
+    wait_for(lambda: has(button(app, "load"), "focused"), "the Load button to take the focus")
+    app.key("Tab")
+    app.expect(lambda: has(link, "focused"), True, "the link focused after Tab from Load")
+
+    # Ctrl+PgDn from the grid, where PgDn alone would move rows.
+    app.click(app.cells()[0][3])
+    app.key("ctrl+Next")
+    wait_for(lambda: app.find_all("spin button", root=app.page()), "Ctrl+PgDn to show the lens tab")
+    lens_fields = [a for a in fields() if a.getRoleName() != "page tab"]
+    app.expect([a.getRoleName() for a in lens_fields if not a.name], [], "controls without a name, lens")
+    app.expect(sorted({a.name for a in lens_fields}), sorted(want["lens"]), "names of the lens fields")
+    described = [a.description for _, a in walk(app.page()) if a.getRoleName() == "filler" and a.description]
+    app.expect(any(want["diagram"] in d for d in described), True, f"the diagram described: {described!r}")
+    app.key("ctrl+Tab")
+    wait_for(lambda: app.find_all("image", root=app.page()), "Ctrl+Tab to show the About tab")
+    app.key("ctrl+Prior", "ctrl+shift+Tab")
+    wait_for(lambda: app.find_all("table", root=app.page()), "Ctrl+PgUp, Ctrl+Shift+Tab back to the planner")
+
+
+DRAG_SOURCE = None  # the helper that drags a file, as a file manager does
+
+
+@scenario("en")
+def drop_with_screen_reader(app):
+    """With a screen reader's client on the accessibility bus (this harness), every plan dropped
+    loads, after a short hover or none."""
+    if not DRAG_SOURCE:
+        return print("  skipped: no --drag-source")
+    import pyatspi
+    # What a screen reader listens to; the program then reports every change on the bus.
+    events = ("focus:", "object:", "window:")
+    listener = lambda event: None  # noqa: E731
+    pyatspi.Registry.registerEventListener(listener, *events)
+    app.cleanups.append(lambda: pyatspi.Registry.deregisterEventListener(listener, *events))
+    app.launch()
+    gx, gy, gw, gh = extents(app.find("table"))
+    log = os.path.join(app.session.workdir, "dragsource.log")
+    for n, hover in enumerate((0.3, 0.3, 0.3, 0, 0, 0), start=2):
+        path = os.path.join(app.dir, f"plan{n}.ip")
+        with open(path, "wb") as f:
+            f.write(row_stream([DEFAULT_ROW] * n))
+        open(log, "w").close()
+        source = app.session.start([DRAG_SOURCE, path], "dragsource.log")
+        wid = wait_for(lambda: run("xdotool", "search", "--onlyvisible", "--pid", source.pid, env=app.env).split(),
+                       "the drag source's window")[0]
+        geometry = run("xdotool", "getwindowgeometry", "--shell", wid, env=app.env)
+        pos = dict(line.split("=") for line in geometry.split())
+        sx, sy = int(pos["X"]) + 30, int(pos["Y"]) + 30
+        app.xdotool("mousemove", sx, sy, "mousedown", 1)
+        for step in range(1, 6):  # a drag moves in steps, as a hand does
+            app.xdotool("mousemove", sx + (gx + gw // 2 - sx) * step // 5, sy + (gy + gh // 2 - sy) * step // 5)
+        time.sleep(hover)  # how long the user lingers over the grid before letting go
+        app.xdotool("mouseup", 1)
+        told = wait_for(lambda: open(log).read().strip(), "the drag source to hear how the drop ended")
+        app.expect(lambda: (told, len(app.rows())), ("copy", n), f"drop {n - 1} (hover {hover} s)", 5)
+        app.session.stop(source)
+
+
 @scenario("en")
 def full_disk(app):
     """A save onto a full disk says so and leaves the old file as it was."""
@@ -365,7 +449,10 @@ def main():
                         " folder's tests/e2e, beside app/vantrel")
     parser.add_argument("--only", help="comma-separated scenario names")
     parser.add_argument("--lang", choices=sorted(LOCALES))
+    parser.add_argument("--drag-source", help="the helper that drags a file onto the window")
     args = parser.parse_args()
+    global DRAG_SOURCE
+    DRAG_SOURCE = args.drag_source and os.path.abspath(args.drag_source)
     exe = os.path.abspath(args.vantrel)
     args.out = args.out or os.path.join(os.path.dirname(os.path.dirname(exe)), "tests", "e2e")
     names = [name for name, _, _ in SCENARIOS]

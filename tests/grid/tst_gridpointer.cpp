@@ -9,10 +9,13 @@
 
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <optional>
 
 using namespace vantrel;
 using vantrel::test::clickAt;
@@ -27,6 +30,8 @@ private slots:
 
     void clickElsewhereClosesTheListWithoutPicking();
     void arrowOpensAndClosesTheList();
+    void keysOpenAndCloseTheList();
+    void listsAndTheMenuUseTheWindowFont();
     void hoverTintsTheCellAndTheHeaderSection();
 
 private:
@@ -82,20 +87,28 @@ void TestGridPointer::clickElsewhereClosesTheListWithoutPicking() {
                  QPoint(20, m_g->grid->viewport()->height() - 10));
          }},
     };
-    for (const auto& place : places) {
-        TPickCellEditor* pick = openPickEditor(1);
-        QVERIFY2(pick, place.what);
-        QTest::keyClick(pick, Qt::Key_F4);
-        QVERIFY(QTest::qWaitForWindowExposed(pick->list()->window()));
-        QVERIFY2(clickAt(place.where()), place.what);
-        QTRY_VERIFY2(!pick->isListOpen(), place.what);
-        QVERIFY2(m_g->changes.isEmpty(), place.what);
-        QCOMPARE(m_g->grid->GetCellText(m_g->grid->RowAt(0), 1),
-                 QStringLiteral("MJPG-Medium (20)"));
-        // The window answers the next click at once.
-        QVERIFY(clickAt(cellCentre(1, 4)));
-        QTRY_COMPARE(m_g->grid->currentIndex(), m_g->index(1, 4));
-        QVERIFY2(m_g->grid->editorWidget(), place.what);
+    // Rounds enough for a click that now and then closes the editor too.
+    for (int round = 0; round < 5; ++round) {
+        for (const auto& place : places) {
+            QPointer<TPickCellEditor> pick = openPickEditor(1);
+            QVERIFY2(pick, place.what);
+            QTest::keyClick(pick, Qt::Key_F4);
+            QVERIFY(QTest::qWaitForWindowExposed(pick->list()->window()));
+            QVERIFY2(clickAt(place.where()), place.what);
+            QTRY_VERIFY2(!pick || !pick->isListOpen(), place.what);
+            // The click only closed the list: the editor is still open, as the
+            // user left it, and nothing was picked or committed.
+            QVERIFY2(pick, qPrintable(QStringLiteral("the click on %1 closed the editor")
+                                          .arg(QLatin1String(place.what))));
+            QCOMPARE(m_g->grid->editorWidget(), pick.data());
+            QVERIFY2(m_g->changes.isEmpty(), place.what);
+            QCOMPARE(m_g->grid->GetCellText(m_g->grid->RowAt(0), 1),
+                     QStringLiteral("MJPG-Medium (20)"));
+            // The window answers the next click at once.
+            QVERIFY(clickAt(cellCentre(1, 4)));
+            QTRY_COMPARE(m_g->grid->currentIndex(), m_g->index(1, 4));
+            QVERIFY2(m_g->grid->editorWidget(), place.what);
+        }
     }
 }
 
@@ -119,6 +132,60 @@ void TestGridPointer::arrowOpensAndClosesTheList() {
     QVERIFY2(pick, "the third click closed the editor");
     QVERIFY(m_g->changes.isEmpty());
     QCOMPARE(m_g->grid->editorWidget(), pick.data());
+}
+
+void TestGridPointer::keysOpenAndCloseTheList() {
+    // Alt+Down, Alt+Up and F4 toggle the list, as in any combo box, and
+    // leave the editor and the row where they are.
+    QPointer<TPickCellEditor> pick = openPickEditor(0);
+    QVERIFY(pick);
+    for (const char* keys : {"alt+Down", "alt+Up", "F4", "F4", "alt+Up", "alt+Down"}) {
+        const bool wasOpen = pick->isListOpen();
+        QVERIFY(test::pressKey(QString::fromLatin1(keys)));
+        QTRY_VERIFY2(!pick || pick->isListOpen() != wasOpen, keys);
+        QVERIFY2(pick, keys);
+        QCOMPARE(m_g->grid->editorWidget(), pick.data());
+        QCOMPARE(m_g->grid->currentIndex(), m_g->index(0, 0));
+    }
+    QVERIFY(m_g->changes.isEmpty());
+}
+
+void TestGridPointer::listsAndTheMenuUseTheWindowFont() {
+    QFont narrow(QStringLiteral("Liberation Sans Narrow"));
+    narrow.setPixelSize(11);
+    m_g->window->setFont(narrow);
+    const auto isWindowFont = [&](const QFont& f) {
+        return f.family() == narrow.family() && f.pixelSize() == 11;
+    };
+    TPickCellEditor* pick = openPickEditor(1);
+    QVERIFY(pick);
+    QTest::keyClick(pick, Qt::Key_F4);
+    QListWidget* list = pick->list();
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+    QVERIFY2(isWindowFont(list->font()), qPrintable(list->font().toString()));
+    // Items keep the style's padding off the frame and off each other.
+    const QRect first = list->visualItemRect(list->item(0));
+    QVERIFY2(first.height() >= QFontMetrics(list->font()).height() + 2,
+             qPrintable(QString::number(first.height())));
+    QTest::keyClick(pick, Qt::Key_Escape);
+    QTest::keyClick(pick, Qt::Key_Escape);
+    QTRY_VERIFY(!m_g->grid->editorWidget());
+
+    // Shift+F10 opens the grid's menu, as the Menu key does. The menu runs
+    // its own event loop, so it is looked at and closed from inside it.
+    std::optional<QFont> menuFont;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            menuFont = menu->font();
+            menu->close();
+        }
+    });
+    poll.start(20);
+    m_g->grid->setFocus();
+    QVERIFY(test::pressKey(QStringLiteral("shift+F10")));
+    QTRY_VERIFY(menuFont);
+    QVERIFY2(isWindowFont(*menuFont), qPrintable(menuFont->toString()));
 }
 
 void TestGridPointer::hoverTintsTheCellAndTheHeaderSection() {
