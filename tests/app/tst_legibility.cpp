@@ -100,7 +100,8 @@ private slots:
         TCalc& calc = *m.calc;
 
         const QImage planner = pictureOfTab(calc, calc.tsCalc);
-        for (QLabel* label : {calc.plannerPage->lbLink, calc.plannerPage->lbBanner}) {
+        for (QLabel* label :
+             {static_cast<QLabel*>(calc.plannerPage->lbLink), calc.plannerPage->lbBanner}) {
             const QColor ink = label->palette().color(QPalette::WindowText);
             QVERIFY2(contrastRatio(ink, backgroundOf(label, planner)) >= kMinimumContrast,
                      qPrintable(label->objectName()));

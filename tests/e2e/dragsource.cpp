@@ -25,7 +25,9 @@ protected:
         mime->setUrls({QUrl::fromLocalFile(m_path)});
         drag->setMimeData(mime);
         const Qt::DropAction done = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
-        std::printf("%s\n", done == Qt::CopyAction ? "copy" : done == Qt::IgnoreAction ? "none" : "other");
+        std::printf("%s\n", done == Qt::CopyAction     ? "copy"
+                            : done == Qt::IgnoreAction ? "none"
+                                                       : "other");
         std::fflush(stdout);
     }
 
