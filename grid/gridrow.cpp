@@ -195,12 +195,36 @@ QByteArray TGridRow::text(qsizetype index) const {
 void TGridRow::setText(qsizetype index, const QByteArray& text) {
     if (index < 0)
         return;
+    if (index < textCount() && replaceInPlace(index, text))
+        return;
     const qsizetype count = std::max(textCount(), index + 1);
     std::vector<QByteArrayView> views(static_cast<std::size_t>(count));
     for (qsizetype i = 0; i < textCount(); ++i)
         views[std::size_t(i)] = textView(i);
     views[std::size_t(index)] = QByteArrayView(text);
     setTexts(views);
+}
+
+bool TGridRow::replaceInPlace(qsizetype index, QByteArrayView text) {
+    if (text.data() >= m_block && text.data() < m_block + blockCapacity())
+        return false; // the text lies in the block it would move
+    const int w = quint8(m_block[0]);
+    char* const ends = m_block + 1 + w;
+    const quint64 count = readNumber(m_block + 1, w);
+    char* const bytes = ends + count * w;
+    const quint64 start = index == 0 ? 0 : readNumber(ends + (index - 1) * w, w);
+    const quint64 end = readNumber(ends + index * w, w);
+    const quint64 total = readNumber(ends + (count - 1) * w, w);
+    const quint64 newTotal = total - (end - start) + quint64(text.size());
+    if (widthFor(std::max(newTotal, count)) != w ||
+        1 + w * (1 + count) + newTotal > blockCapacity())
+        return false;
+    const std::size_t newEnd = std::size_t(start) + std::size_t(text.size());
+    std::memmove(bytes + newEnd, bytes + end, std::size_t(total - end));
+    std::memcpy(bytes + start, text.data(), std::size_t(text.size()));
+    for (quint64 i = quint64(index); i < count; ++i)
+        writeNumber(ends + i * w, w, readNumber(ends + i * w, w) - end + newEnd);
+    return true;
 }
 
 void TGridRow::setTexts(std::span<const QByteArrayView> texts) {
@@ -211,7 +235,10 @@ void TGridRow::setTexts(std::span<const QByteArrayView> texts) {
     // The views may point into the present block: build the new one apart,
     // then keep it in the row's own space when it fits there.
     const BlockShape shape = shapeOf(texts);
-    std::unique_ptr<char[]> block(new char[shape.size]);
+    // A block on the heap keeps some room to spare, so that the next texts
+    // that grow a little still fit in place.
+    const std::size_t capacity = shape.size + shape.size / 16 + 32;
+    std::unique_ptr<char[]> block(new char[shape.size <= m_inlineSize ? shape.size : capacity]);
     writeBlock(block.get(), texts, shape);
     if (shape.size <= m_inlineSize) {
         std::memcpy(inlineSpace(), block.get(), shape.size);
@@ -219,10 +246,15 @@ void TGridRow::setTexts(std::span<const QByteArrayView> texts) {
         return;
     }
     adopt(block.release());
+    m_heapSize = capacity;
 }
 
 bool TGridRow::ownsHeapBlock() const {
     return m_block && !(m_inlineSize > 0 && m_block == inlineSpace());
+}
+
+std::size_t TGridRow::blockCapacity() const {
+    return ownsHeapBlock() ? m_heapSize : m_inlineSize;
 }
 
 void TGridRow::adopt(char* block) {

@@ -56,6 +56,11 @@ private:
         return reinterpret_cast<const char*>(this) + sizeof(TGridRow);
     }
     bool ownsHeapBlock() const;
+    std::size_t blockCapacity() const;
+    // Replaces one text inside the present block, moving only the texts after
+    // it: a keystroke's write beside a huge loaded text copies none of it.
+    // False where the new texts need wider numbers or more room.
+    bool replaceInPlace(qsizetype index, QByteArrayView text);
     // Makes block the row's block, releasing a previous one from the heap.
     void adopt(char* block);
 
@@ -66,6 +71,7 @@ private:
     // that withTexts allocated right after the row.
     char* m_block = nullptr;
     std::size_t m_inlineSize = 0;
+    std::size_t m_heapSize = 0; // of a block on the heap
     std::unique_ptr<std::vector<std::unique_ptr<TGridRow>>> m_subRows;
 };
 

@@ -6,6 +6,7 @@
 #include "tests/grid/streambytes.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -90,6 +91,7 @@ private slots:
     void textsKeepEveryByte();
     void setTextsMayReuseTheRowsOwnTexts();
     void largeTextsAndCounts();
+    void writesBesideAHugeTextCostOnlyTheirOwn();
     void deepSubRowChainIsReleasedWithoutRecursion();
 
     // Writing.
@@ -183,6 +185,29 @@ void TestRowStream::largeTextsAndCounts() {
     QCOMPARE(row.text(1), big);
     QCOMPARE(row.text(299), QByteArray());
     QCOMPARE(row.text(300), QByteArray("last"));
+}
+
+void TestRowStream::writesBesideAHugeTextCostOnlyTheirOwn() {
+    // Each keystroke writes FPS and the results of a row whose loaded frame
+    // size may hold megabytes; those writes must not copy it.
+    TGridRow row;
+    QByteArrayList texts{"?", "?", QByteArray(64 << 20, '7'), "10", "1", "1", "3.68", "37.9"};
+    for (int i = 0; i < texts.size(); ++i)
+        row.setText(i, texts[i]);
+    QElapsedTimer clock;
+    clock.start();
+    for (int k = 0; k < 40; ++k) { // texts that grow and shrink
+        row.setText(3, texts[3] = QByteArray::number(k % 12 * 9));
+        row.setText(6, texts[6] = QByteArray::number(k * 0.37));
+        row.setText(7, texts[7] = QByteArray(k % 7, '5'));
+    }
+    const qint64 ms = clock.elapsed();
+    QVERIFY2(ms < 1000, qPrintable(QString("%1 ms").arg(ms)));
+    row.setText(0, texts[0] = "640x480 (VGA)"); // moves the huge text along
+    row.setText(2, texts[2] = "46");
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(row.text(i), texts[i]);
+    QCOMPARE(row.textCount(), 8);
 }
 
 void TestRowStream::deepSubRowChainIsReleasedWithoutRecursion() {
