@@ -9,7 +9,7 @@ JOBS  ?= $(shell nproc)
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
 # A new build folder gets Ninja: one line of progress on a terminal, warnings
-# and errors in full, and nothing at all when there is nothing to do. A folder
+# and errors in full, one line when there is nothing to do. A folder
 # made earlier with another generator keeps it.
 configure_in = cmake -S . -B $(1) $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja) $(2) >/dev/null
 # Tests report one line each, on a terminal as one line that changes; a
