@@ -202,7 +202,8 @@ void TestRowStream::writesBesideAHugeTextCostOnlyTheirOwn() {
         row.setText(7, texts[7] = QByteArray(k % 7, '5'));
     }
     const qint64 ms = clock.elapsed();
-    QVERIFY2(ms < 1000, qPrintable(QString("%1 ms").arg(ms)));
+    // Copying the huge text per write takes a minute; a loaded machine, seconds.
+    QVERIFY2(ms < 5000, qPrintable(QString("%1 ms").arg(ms)));
     row.setText(0, texts[0] = "640x480 (VGA)"); // moves the huge text along
     row.setText(2, texts[2] = "46");
     for (int i = 0; i < texts.size(); ++i)

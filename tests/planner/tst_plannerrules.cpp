@@ -94,7 +94,14 @@ private slots:
         QVERIFY(recalcFocusedRowCells(rows, u'.'));
         const TotalTexts t = totalTexts(rows, u'.');
         const qint64 ms = clock.elapsed();
-        QVERIFY2(ms < 3000, qPrintable(QString("%1 ms").arg(ms))); // far beyond memory speed
+        // Far beyond memory speed; a sanitized or unoptimised build gets ten
+        // times the room, still far below the minutes a quadratic read takes.
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+        constexpr qint64 budgetMs = 3000;
+#else
+        constexpr qint64 budgetMs = 30000;
+#endif
+        QVERIFY2(ms < budgetMs, qPrintable(QString("%1 ms").arg(ms)));
         QCOMPARE(rows.rows[0][kBandwidth], QByteArray("7.36"));
         QCOMPARE(t.bandwidth, QString("11.04"));
     }
