@@ -10,9 +10,11 @@
 namespace vantrel {
 
 // The application object: whatever escapes an event handler lands in the box
-// and the program goes on. It keeps Qt's own settings out of the user's folders,
-// speaks the desktop's language in Qt's own texts (file dialogs, buttons), and
-// rings the desktop's bell for the platform's beep.
+// and the program goes on, also after a write beyond the file-size limit or
+// into a pipe without a reader (SIGXFSZ and SIGPIPE end nothing). It keeps
+// Qt's own settings out of the user's folders, speaks the desktop's language
+// in Qt's own texts (file dialogs, buttons), and rings the desktop's bell for
+// the platform's beep.
 class TApplication : public QApplication, public TDesktopBell {
 public:
     TApplication(int& argc, char** argv);

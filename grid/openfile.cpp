@@ -4,12 +4,16 @@
 #include "grid/openfile.h"
 
 #include "core/error.h"
+#include "grid/filekind.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
+#include <new>
 #include <sys/stat.h>
+#include <sys/sysinfo.h>
 #include <unistd.h>
 
 namespace vantrel {
@@ -19,19 +23,6 @@ namespace {
 [[noreturn]] void cannotOpen(const QString& fileName, const QString& reason) {
     throw EError(QStringLiteral("Cannot open file \"%1\". %2")
                      .arg(QFileInfo(fileName).absoluteFilePath(), reason));
-}
-
-// Why an entry is no file to read rows from; empty for a regular file.
-QString notAFile(const struct stat& st) {
-    if (S_ISREG(st.st_mode))
-        return {};
-    if (S_ISDIR(st.st_mode))
-        return qt_error_string(EISDIR);
-    if (S_ISFIFO(st.st_mode))
-        return QStringLiteral("Is a named pipe, not a file");
-    if (S_ISSOCK(st.st_mode))
-        return QStringLiteral("Is a socket, not a file");
-    return QStringLiteral("Is a device, not a file");
 }
 
 // Opens without waiting and checks what was opened; the descriptor, or an
@@ -57,6 +48,15 @@ int openRegular(const QString& fileName) {
     return fd;
 }
 
+// The most memory the program could ever have: the computer's memory and swap.
+qint64 memoryOfThisComputer() {
+    struct sysinfo info {};
+    if (::sysinfo(&info) != 0)
+        return std::numeric_limits<qint64>::max();
+    return qint64(info.mem_unit) * qint64(info.totalram) +
+           qint64(info.mem_unit) * qint64(info.totalswap);
+}
+
 } // namespace
 
 void readRegularFile(const QString& fileName, const std::function<void(QByteArrayView)>& use) {
@@ -66,10 +66,17 @@ void readRegularFile(const QString& fileName, const std::function<void(QByteArra
         ::close(fd);
         cannotOpen(fileName, file.errorString());
     }
-    // Copied, not mapped: a mapped file that another program cuts short while
-    // it is read would kill the program, where a copy only ever reads a
-    // stream that ends early.
-    use(file.read(file.size()));
+    // Refused before anything is allocated: the copy alone could never fit.
+    if (file.size() > memoryOfThisComputer())
+        cannotOpen(fileName, QStringLiteral("Too large for the memory of this computer"));
+    try {
+        // Copied, not mapped: a mapped file that another program cuts short
+        // while it is read would kill the program, where a copy only ever
+        // reads a stream that ends early.
+        use(file.read(file.size()));
+    } catch (const std::bad_alloc&) {
+        cannotOpen(fileName, QStringLiteral("Not enough memory to load it"));
+    }
 }
 
 } // namespace vantrel

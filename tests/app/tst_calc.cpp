@@ -13,14 +13,20 @@
 #include "tests/support/defaultrow.h"
 #include "tests/support/localenumber.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <optional>
 #include <span>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vantrel;
 using vantrel::test::localeNumber;
@@ -309,40 +315,87 @@ private slots:
         QCOMPARE(m.page().recalcCount(), before);
     }
 
-    void failedSaveReportsTheCreateMessage() {
-        m.page().setFileChooser([](TFileDialog::Kind, const QString&) {
-            return std::optional<QString>("/nonexistent-folder/plan.ip");
-        });
-        m.watchdog->expectBox();
-        m.page().btnSaveClick();
-        QVERIFY2(m.watchdog->lastBoxText().startsWith(
-                     "Cannot create file \"/nonexistent-folder/plan.ip\". "),
-                 qPrintable(m.watchdog->lastBoxText()));
+    void failedSavesSayWhyAndKeepTheRowsAndTheFile_data() {
+        QTest::addColumn<QString>("condition");
+        QTest::addColumn<QString>("box"); // %1: the chosen path
+        QTest::newRow("missing folder")   // in the system's words
+            << "missing folder"
+            << "Cannot create file \"%1\". " + qt_error_string(ENOENT) + '.';
+        QTest::newRow("full disk") << "full disk"
+                                   << "Stream write error.";
+        QTest::newRow("file-size limit") << "file-size limit"
+                                         << "Stream write error.";
+        QTest::newRow("named pipe whose reader never reads")
+            << "pipe"
+            << "Cannot create file \"%1\". Is a named pipe, not a file.";
     }
-
-    void saveOntoAFullDiskSaysSoAndKeepsTheFile() {
+    void failedSavesSayWhyAndKeepTheRowsAndTheFile() {
         // Such a small plan once went wholly into a buffer, and the failed
-        // write was renamed over the old file without a word.
+        // write was renamed over the old file without a word; a file-size
+        // limit killed the program, a pipe froze it.
+        QFETCH(QString, condition);
+        QFETCH(QString, box);
         QTemporaryDir dir;
-        const QString folder = dir.filePath("disk");
-        test::TmpfsMount disk(folder);
-        if (!disk.mounted())
+        QString folder = dir.path();
+        std::optional<test::TmpfsMount> disk;
+        if (condition == "full disk" && !disk.emplace(folder = dir.filePath("disk")).mounted())
             QSKIP("mounting a small tmpfs needs root (CAP_SYS_ADMIN)");
-        const QString path = folder + "/plan.ip";
+        const QString path =
+            folder + (condition == "missing folder" ? "/missing" : "") + "/plan.ip";
         m.page().setFileChooser(
             [&](TFileDialog::Kind, const QString&) { return std::optional<QString>(path); });
-        m.page().btnSaveClick();
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray saved = file.readAll();
-        file.close();
-        QVERIFY(test::fillFilesystem(folder));
-        m.page().btnAddClick();
+        int reader = -1;
+        if (condition == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path), 0600), 0);
+            reader = ::open(QFile::encodeName(path), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        } else if (condition != "missing folder") {
+            m.page().btnSaveClick(); // the plan saved before
+        }
+        const auto content = [&] {
+            QFile file(path);
+            return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                              : "<no file>";
+        };
+        const QByteArray before = content();
+        for (int i = 0; i < 80; ++i) // 9 KB, beyond the limit of 8 KB
+            m.page().btnAddClick();
+        QList<QStringList> rows;
+        for (int r = 0; r < m.page().planGrid->RowCount(); ++r)
+            rows << rowTexts(*m.page().planGrid, r);
+        if (condition == "full disk")
+            QVERIFY(test::fillFilesystem(folder));
+        const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                         QDir::System | QDir::NoDotAndDotDot);
         m.watchdog->expectBox();
-        m.page().btnSaveClick();
-        QCOMPARE(m.watchdog->lastBoxText(), QStringLiteral("Stream write error."));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), saved);
+        {
+            std::optional<test::FileSizeLimit> limit;
+            if (condition == "file-size limit") // prlimit --fsize=8192, as a user might have it
+                limit.emplace(8192, test::FileSizeLimit::SignalAsTheProgramHasIt);
+            m.page().btnSaveClick();
+        }
+        if (reader >= 0)
+            ::close(reader);
+        QCOMPARE(m.watchdog->lastBoxText(), box.contains("%1") ? box.arg(path) : box);
+        QCOMPARE(content(), before);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                        QDir::NoDotAndDotDot),
+                 names);
+        for (int r = 0; r < rows.size(); ++r)
+            QCOMPARE(rowTexts(*m.page().planGrid, r), rows[r]);
+    }
+
+    void aWriteIntoAPipeWithoutAReaderFailsAndEndsNothing() {
+        // As a write beyond the file-size limit does (above): it fails and
+        // can be reported, instead of ending the program with its rows.
+        int ends[2];
+        QCOMPARE(::pipe2(ends, O_CLOEXEC), 0);
+        ::close(ends[0]);
+        errno = 0;
+        const ssize_t written = ::write(ends[1], "x", 1);
+        const int error = errno;
+        ::close(ends[1]);
+        QCOMPARE(written, ssize_t(-1));
+        QCOMPARE(error, EPIPE);
     }
 
 private:

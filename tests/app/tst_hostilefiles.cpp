@@ -6,6 +6,7 @@
 #include "grid/plangrid.h"
 #include "planner/plannerpage.h"
 #include "tests/app/appmain.h"
+#include "tests/grid/fileconditions.h"
 #include "tests/grid/streambytes.h"
 #include "tests/support/defaultrow.h"
 #include "tests/support/fakeplatform.h"
@@ -18,7 +19,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysinfo.h>
 
 using namespace vantrel;
 using vantrel::test::localeNumber;
@@ -85,8 +89,8 @@ private slots:
 
     void brokenFilesShowTheReadErrorAndKeepTheRows_data();
     void brokenFilesShowTheReadErrorAndKeepTheRows();
-    void aPipeOrAFolderIsRefusedAtOnce_data();
-    void aPipeOrAFolderIsRefusedAtOnce();
+    void refusedFilesSayWhyAndKeepTheRows_data();
+    void refusedFilesSayWhyAndKeepTheRows();
     void strangeButCompleteFilesLoad_data();
     void strangeButCompleteFilesLoad();
 
@@ -218,26 +222,53 @@ void TestHostileFiles::brokenFilesShowTheReadErrorAndKeepTheRows() {
     checkTheWindowStillAnswers();
 }
 
-void TestHostileFiles::aPipeOrAFolderIsRefusedAtOnce_data() {
-    QTest::addColumn<bool>("pipe");
+void TestHostileFiles::refusedFilesSayWhyAndKeepTheRows_data() {
+    // A pipe with no writer once froze the window for good inside open();
+    // a file too large for memory said only "std::bad_alloc.".
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("named pipe without a writer") << true << "Is a named pipe, not a file.";
-    QTest::newRow("folder") << false << qt_error_string(EISDIR) + u'.'; // the system's words
+    QTest::newRow("named pipe without a writer") << "pipe"
+                                                 << "Is a named pipe, not a file.";
+    QTest::newRow("folder") << "folder" << qt_error_string(EISDIR) + u'.'; // the system's words
+    QTest::newRow("larger than the computer's memory")
+        << "huge"
+        << "Too large for the memory of this computer.";
+    QTest::newRow("larger than the memory left") << "memory short"
+                                                 << "Not enough memory to load it.";
 }
 
-void TestHostileFiles::aPipeOrAFolderIsRefusedAtOnce() {
-    // A pipe with no writer once froze the window for good inside open().
-    QFETCH(bool, pipe);
+void TestHostileFiles::refusedFilesSayWhyAndKeepTheRows() {
+    QFETCH(QString, kind);
     QFETCH(QString, reason);
     prepareRows();
     const WindowState before(*m_calc);
     const QString path = m_dir->filePath(QStringLiteral("plans.ip"));
-    QVERIFY(pipe ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QDir().mkdir(path));
+    const QByteArray name = QFile::encodeName(path);
+    std::optional<test::AddressSpaceLimit> memoryLeft;
+    if (kind == "pipe") {
+        QCOMPARE(::mkfifo(name, 0600), 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        // Sparse: it takes no room on the disk, only in a copy in memory.
+        struct sysinfo info {};
+        QCOMPARE(::sysinfo(&info), 0);
+        const qint64 memory = qint64(info.mem_unit) * qint64(info.totalram + info.totalswap);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) ||
+            !file.resize(kind == "huge" ? 2 * memory + (qint64(1) << 30) : qint64(1) << 30))
+            QSKIP("this file system holds no file that large");
+        if (kind == "memory short" && !memoryLeft.emplace(qint64(256) << 20).limited())
+            QSKIP("the sanitizers need the address space they reserved");
+    }
     m_watchdog->expectBox();
     clickLoad(path);
+    memoryLeft.reset();
     QCOMPARE(m_watchdog->lastBoxText(),
              QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
     QVERIFY(WindowState(*m_calc) == before);
+    if (kind != "pipe" && kind != "folder")
+        QFile::remove(path);
     checkTheWindowStillAnswers();
 }
 

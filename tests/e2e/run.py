@@ -428,6 +428,31 @@ def killed(app):
 
 
 @scenario("en")
+def file_size_limit(app):
+    """Under prlimit --fsize=4096 a 4.5 KB save says so; the program, its rows and the old file stay."""
+    path, big = os.path.join(app.dir, "plan.ip"), os.path.join(app.dir, "big.ip")
+    old = row_stream([DEFAULT_ROW])
+    with open(path, "wb") as f:
+        f.write(old)
+    with open(big, "wb") as f:
+        f.write(row_stream([DEFAULT_ROW] * 40))  # few rows: each is a walk through the tree
+    app.launch(prefix=["prlimit", "--fsize=4096", "--"])
+    row_count = lambda: app.find("table").queryTable().nRows  # noqa: E731
+    app.click(button(app, "load"))
+    app.choose_file(big)
+    app.expect(row_count, 40, "rows loaded")
+    app.click(button(app, "save"))
+    app.choose_file(path)
+    answer_box(app, lambda texts: texts == ["Stream write error."])
+    app.expect(app.proc.poll(), None, "the program, still running")
+    app.expect(row_count(), 40, "rows after the failed save")
+    wait_for(lambda: app.file_closed(path), "the program to let go of the file")
+    with open(path, "rb") as f:
+        app.expect(f.read(), old, "the old file")
+    app.expect(sorted(os.listdir(app.dir)), ["big.ip", "plan.ip"], "files in the folder")
+
+
+@scenario("en")
 def small_screen(app):
     """On a 1366 x 768 screen scaled by 1.25 the whole window is visible."""
     app.launch({"QT_SCALE_FACTOR": "1.25"})

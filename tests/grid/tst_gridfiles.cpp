@@ -2,6 +2,7 @@
 // and files that survive every failure.
 #include "core/error.h"
 #include "grid/plangrid.h"
+#include "grid/savefile.h"
 #include "tests/grid/fileconditions.h"
 #include "tests/grid/plannergrid.h"
 #include "tests/grid/streambytes.h"
@@ -10,15 +11,21 @@
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <ctime>
 #include <fcntl.h>
+#include <optional>
+#include <sys/inotify.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vantrel;
@@ -82,6 +89,32 @@ QStringList entries(const QString& folder) {
                                   QDir::NoDotAndDotDot);
 }
 
+// Runs a save in a child process and kills it after the delay, or lets it
+// finish when the delay is negative; how long the child ran.
+qint64 saveInAChild(const QString& target, const std::function<void(QIODevice&)>& content,
+                    qint64 killAfterNs) {
+    QElapsedTimer timer;
+    timer.start();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        try {
+            saveFile(target, content);
+        } catch (...) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    if (child > 0 && killAfterNs >= 0) {
+        const timespec delay{time_t(killAfterNs / 1000000000), long(killAfterNs % 1000000000)};
+        ::nanosleep(&delay, nullptr);
+        ::kill(child, SIGKILL);
+    }
+    int status = 0;
+    if (child > 0)
+        ::waitpid(child, &status, 0);
+    return timer.nsecsElapsed();
+}
+
 } // namespace
 
 class TestGridFiles : public QObject {
@@ -106,8 +139,11 @@ private slots:
     void fileThatCannotBeCreated();
     void failedSaveKeepsThePreviousFile_data();
     void failedSaveKeepsThePreviousFile();
+    void killedSaveLeavesTheOldOrTheNewFileAndNothingElse_data();
+    void killedSaveLeavesTheOldOrTheNewFileAndNothingElse();
     void savingKeepsLinksModeAndOwner();
-    void savingIntoAPipeKeepsItAPipe();
+    void whatIsNoRegularFileIsNeverOpenedForSaving_data();
+    void whatIsNoRegularFileIsNeverOpenedForSaving();
     void savingWhereOnlyTheFileIsWritable();
     void savingReplacesAnExistingFile();
     void loadWhileEditingClosesTheEditorQuietly();
@@ -378,45 +414,164 @@ void TestGridFiles::fileThatCannotBeCreated() {
 }
 
 void TestGridFiles::failedSaveKeepsThePreviousFile_data() {
+    // The road a save takes: "beside" writes a new file and renames it over
+    // the old one (through an unnamed file, or a named one where the file
+    // system has no unnamed files); the others must keep the file itself and
+    // rewrite it in place. The disk: tmpfs reserves room ahead of a write,
+    // ext2 cannot, so there the old bytes must be written back.
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<QString>("disk");
     QTest::addColumn<int>("rows");
     QTest::addColumn<bool>("fullDisk"); // else a file-size limit below the new file's size
-    for (int rows : {1, 12, 100, 1000}) {
-        QTest::addRow("%d rows, full disk", rows) << rows << true;
-        QTest::addRow("%d rows, file-size limit", rows) << rows << false;
-    }
+    const auto add = [](const char* road, const char* disk, int rows, bool fullDisk) {
+        QTest::addRow("%s, %s, %d rows, %s", road, disk, rows,
+                      fullDisk ? "full disk" : "file-size limit")
+            << QString(road) << QString(disk) << rows << fullDisk;
+    };
+    for (int rows : {1, 12, 100, 1000})
+        for (bool fullDisk : {true, false})
+            add("beside", "tmpfs", rows, fullDisk);
+    for (const char* road : {"beside, named", "hard link", "another user's file", "folder not ours",
+                             "write-only file", "long name"})
+        for (bool fullDisk : {true, false})
+            add(road, "tmpfs", 1000, fullDisk);
+    for (const char* road : {"beside", "hard link", "folder not ours"})
+        add(road, "ext2", 1000, true);
 }
 
 void TestGridFiles::failedSaveKeepsThePreviousFile() {
+    QFETCH(QString, road);
+    QFETCH(QString, disk);
     QFETCH(int, rows);
     QFETCH(bool, fullDisk);
     const QString folder = path("disk");
-    test::TmpfsMount disk(folder);
-    if (!disk.mounted())
+    std::optional<test::TmpfsMount> tmpfs;
+    std::optional<test::Ext2Mount> ext2;
+    if (disk == "tmpfs" && !tmpfs.emplace(folder).mounted())
         QSKIP("mounting a small tmpfs needs root (CAP_SYS_ADMIN)");
-    const QString target = folder + "/plan.ip";
-    const QByteArray previous(300, 'p');
+    if (disk == "ext2" && !ext2.emplace(folder, path("disk.img")).mounted())
+        QSKIP("mounting a small ext2 disk needs root, mke2fs and a loop device");
+    const bool asNobody = road == "folder not ours" || road == "write-only file";
+    const QString target =
+        folder + '/' + (road == "long name" ? QString(247, 'l') : "plan") + ".ip";
+    // Over two pages: written in place, the first of the new bytes find room
+    // where the old ones were, before the disk is full.
+    const QByteArray previous(9000, 'p');
     writeFile(target, previous);
+    const QByteArray name = QFile::encodeName(target);
+    if (road == "hard link")
+        QCOMPARE(::link(name, QFile::encodeName(folder + "/twin.ip")), 0);
+    if (road == "another user's file" || asNobody)
+        QCOMPARE(::chown(name, test::ActAsNobody::kUid, test::ActAsNobody::kGid), 0);
+    if (road == "write-only file")
+        QCOMPARE(::chmod(name, 0200), 0);
+    // A folder of root's that nobody may write, on a way nobody may walk.
+    QCOMPARE(::chmod(QFile::encodeName(folder), 0755), 0);
+    QCOMPARE(::chmod(QFile::encodeName(m_dir->path()), 0755), 0);
+    struct stat was {};
+    QCOMPARE(::stat(name, &was), 0);
+
     TPlanGrid& grid = *m_g->grid;
     for (int r = 0; r < rows; ++r)
         m_g->addDefaultRow();
     const qint64 newSize = 8 + qint64(rows) * 113;
+    const auto save = [&] {
+        std::optional<test::ActAsNobody> nobody;
+        if (asNobody && !nobody.emplace().ordinaryUser())
+            return QStringLiteral("<not as nobody>");
+        return errorOf([&] {
+            saveFile(
+                target, [&](QIODevice& device) { grid.WriteRows(device); },
+                road == "beside, named" ? TemporaryFile::Named
+                                        : TemporaryFile::UnnamedWherePossible);
+        });
+    };
     QString message;
+    QStringList names;
     if (fullDisk) {
         QVERIFY(test::fillFilesystem(folder));
-        message = errorOf([&] { grid.WriteRowsToFile(target); });
+        names = entries(folder);
+        message = save();
     } else {
+        names = entries(folder);
         test::FileSizeLimit limit(rlim_t(newSize / 2));
-        message = errorOf([&] { grid.WriteRowsToFile(target); });
+        message = save();
     }
     QCOMPARE(message, QStringLiteral("Stream write error"));
     QCOMPARE(fileBytes(target), previous);
-    QStringList left = entries(folder);
-    left.removeOne("filler");
-    QCOMPARE(left, QStringList({"plan.ip"})); // no temporary file left behind
+    if (road == "hard link")
+        QCOMPARE(fileBytes(folder + "/twin.ip"), previous);
+    struct stat now {};
+    QCOMPARE(::stat(name, &now), 0);
+    QCOMPARE(now.st_ino, was.st_ino);
+    QCOMPARE(now.st_uid, was.st_uid);
+    QCOMPARE(now.st_mode, was.st_mode);
+    QCOMPARE(entries(folder), names); // no temporary file left behind
     // With room again the same save succeeds: the failure was the disk's.
     QVERIFY(QFile::remove(folder + "/filler") || !fullDisk);
-    grid.WriteRowsToFile(target);
+    QCOMPARE(save(), QStringLiteral("<no error>"));
     QCOMPARE(fileBytes(target).size(), newSize);
+    if (road == "hard link")
+        QCOMPARE(fileBytes(folder + "/twin.ip").size(), newSize);
+}
+
+void TestGridFiles::killedSaveLeavesTheOldOrTheNewFileAndNothingElse_data() {
+    QTest::addColumn<bool>("replacing");
+    QTest::newRow("over an old file") << true;
+    QTest::newRow("a new file") << false;
+}
+
+void TestGridFiles::killedSaveLeavesTheOldOrTheNewFileAndNothingElse() {
+    // A kill at any moment of a save, spread over the time a whole save
+    // takes, leaves the old file or the new one, and no other.
+    QFETCH(bool, replacing);
+    const QString folder = path("disk");
+    test::TmpfsMount disk(folder, "size=64m"); // where it can, spares the real disk
+    const int probe = ::open(QFile::encodeName(folder), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (probe < 0)
+        QSKIP("no unnamed files on this file system: a killed save leaves its temporary name");
+    ::close(probe);
+    const QString target = folder + "/plan.ip";
+    const QByteArray oldBytes(12 << 20, 'o');
+    const QByteArray chunk(1 << 20, 'n');
+    const int chunks = 16;
+    const auto content = [&](QIODevice& device) {
+        for (int i = 0; i < chunks; ++i)
+            if (device.write(chunk) != chunk.size())
+                throw EError("Stream write error");
+    };
+    const QByteArray newBytes = chunk.repeated(chunks);
+    const auto reset = [&] {
+        for (const QString& name : entries(folder))
+            QFile::remove(folder + '/' + name);
+        if (replacing)
+            writeFile(target, oldBytes);
+    };
+    reset();
+    const qint64 whole = saveInAChild(target, content, -1);
+    QVERIFY(fileBytes(target) == newBytes);
+    const int kills = 13;
+    int cutShort = 0;
+    for (int i = 0; i < kills; ++i) {
+        reset();
+        saveInAChild(target, content, whole * (2 * i + 1) / (2 * kills));
+        const QStringList left = entries(folder);
+        const QByteArray now = fileBytes(target);
+        const bool isOld = replacing ? now == oldBytes : now == "<missing>";
+        QVERIFY2(now == newBytes || isOld,
+                 qPrintable(QStringLiteral("kill %1: %2 bytes").arg(i).arg(now.size())));
+        // Linux has no call that links a file over another: a kill in the
+        // microseconds between the link to a temporary name and the rename
+        // leaves the complete new file under that name, the old one in place.
+        const bool betweenLinkAndRename = replacing && isOld && left.size() == 2 &&
+                                          left[0] == "plan.ip" &&
+                                          fileBytes(folder + '/' + left[1]) == newBytes;
+        QVERIFY2(left == (isOld && !replacing ? QStringList() : QStringList({"plan.ip"})) ||
+                     betweenLinkAndRename,
+                 qPrintable(QStringLiteral("kill %1 left %2").arg(i).arg(left.join(", "))));
+        cutShort += isOld;
+    }
+    QVERIFY2(cutShort > 0, "no kill came before the save was done");
 }
 
 void TestGridFiles::savingKeepsLinksModeAndOwner() {
@@ -435,6 +590,12 @@ void TestGridFiles::savingKeepsLinksModeAndOwner() {
     grid.WriteRowsToFile(path("link.ip"));
     QVERIFY(QFileInfo(path("link.ip")).isSymLink());
     QCOMPARE(fileBytes(path("plan.ip")), saved);
+    // A link to a name not yet taken, by a chain of two, makes the file there.
+    QVERIFY(QFile::link("made.ip", path("dangling.ip")));
+    QVERIFY(QFile::link("dangling.ip", path("chain.ip")));
+    grid.WriteRowsToFile(path("chain.ip"));
+    QVERIFY(QFileInfo(path("chain.ip")).isSymLink());
+    QCOMPARE(fileBytes(path("made.ip")), saved);
     // The mode stays, and a new file takes the usual one.
     writeFile(path("mode.ip"), "old");
     QCOMPARE(::chmod(QFile::encodeName(path("mode.ip")), 0604), 0);
@@ -458,30 +619,67 @@ void TestGridFiles::savingKeepsLinksModeAndOwner() {
         QCOMPARE(st.st_uid, test::ActAsNobody::kUid);
         QCOMPARE(fileBytes(path("theirs.ip")), saved);
     }
-    QStringList expected{"link.ip", "mode.ip", "new.ip", "plan.ip", "twin.ip"};
+    QStringList expected{"chain.ip", "dangling.ip", "link.ip", "made.ip",
+                         "mode.ip",  "new.ip",      "plan.ip", "twin.ip"};
     if (::geteuid() == 0)
-        expected.insert(4, "theirs.ip");
+        expected.insert(7, "theirs.ip");
     QCOMPARE(entries(m_dir->path()), expected); // and no temporary file stays
 }
 
-void TestGridFiles::savingIntoAPipeKeepsItAPipe() {
-    m_platform->separator = u'.'; // the worked example's
+void TestGridFiles::whatIsNoRegularFileIsNeverOpenedForSaving_data() {
+    // A pipe whose reader never reads froze the window, one whose reader left
+    // early killed the program; a device may act on what it is sent.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("named pipe without a reader") << "pipe"
+                                                 << "Is a named pipe, not a file";
+    QTest::newRow("named pipe with a reader") << "read pipe"
+                                              << "Is a named pipe, not a file";
+    QTest::newRow("symbolic link to a named pipe") << "link to pipe"
+                                                   << "Is a named pipe, not a file";
+    QTest::newRow("socket") << "socket"
+                            << "Is a socket, not a file";
+    QTest::newRow("folder") << "folder" << qt_error_string(EISDIR); // the system's words
+    QTest::newRow("device") << "/dev/null"
+                            << "Is a device, not a file";
+}
+
+void TestGridFiles::whatIsNoRegularFileIsNeverOpenedForSaving() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
     TPlanGrid& grid = *m_g->grid;
     m_g->addDefaultRow();
-    const QString pipe = path("pipe.ip");
-    QCOMPARE(::mkfifo(QFile::encodeName(pipe), 0600), 0);
-    // Without a reader the save fails at once instead of waiting for one.
-    QVERIFY(errorOf([&] {
-                grid.WriteRowsToFile(pipe);
-            }).startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(pipe)));
-    const int reader = ::open(QFile::encodeName(pipe), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    QVERIFY(reader >= 0);
-    grid.WriteRowsToFile(pipe);
-    QByteArray got(1024, '\0');
-    const ssize_t n = ::read(reader, got.data(), size_t(got.size()));
-    ::close(reader);
-    QCOMPARE(got.left(n), test::workedExampleBytes());
-    QVERIFY(!QFileInfo(pipe).isFile());
+    const bool device = kind.startsWith('/');
+    const QString entry = device ? kind : path("plan.ip");
+    const int socket = makeSpecialFile(kind.endsWith("pipe") ? "pipe" : kind, entry);
+    const QByteArray name = QFile::encodeName(entry);
+    const QString target = kind == "link to pipe" ? path("link.ip") : entry;
+    if (kind == "link to pipe")
+        QVERIFY(QFile::link(entry, target));
+    const int reader = kind == "read pipe" ? ::open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
+    // Whoever else opens the system's device, ours must not.
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(watch >= 0);
+    QVERIFY(device || ::inotify_add_watch(watch, name, IN_OPEN | IN_MODIFY) >= 0);
+    struct stat was {};
+    QCOMPARE(::lstat(name, &was), 0);
+
+    const QString message = errorOf([&] { grid.WriteRowsToFile(target); });
+
+    char event[4096];
+    const ssize_t events = ::read(watch, event, sizeof event);
+    char got[256];
+    const ssize_t delivered = reader >= 0 ? ::read(reader, got, sizeof got) : 0;
+    for (int fd : {watch, reader, socket})
+        if (fd >= 0)
+            ::close(fd);
+    QCOMPARE(message, QStringLiteral("Cannot create file \"%1\". %2").arg(target, reason));
+    QVERIFY2(events < 0, "the entry was opened");
+    QVERIFY(delivered <= 0);
+    struct stat now {};
+    QCOMPARE(::lstat(name, &now), 0);
+    QCOMPARE(now.st_mode, was.st_mode);
+    QCOMPARE(now.st_ino, was.st_ino);
 }
 
 void TestGridFiles::savingWhereOnlyTheFileIsWritable() {
