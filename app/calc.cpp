@@ -62,7 +62,7 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     tsAbout = new TTabSheet(QStringLiteral("tsAbout"), QStringLiteral("?"), PageControl1);
     tsAbout->setTabAccessibleName(QStringLiteral("About"));
     plannerPage = placed(new TPlannerPage(tsCalc), tsCalc);
-    lensPage = placed(new lens::TLensPage(tsFocus), tsFocus);
+    lensPage = placed(new lens::TLensPage(platform().decimalSeparator(), tsFocus), tsFocus);
     aboutPage = placed(new TAboutPage(tsAbout), tsAbout);
     PageControl1->setCurrentWidget(tsCalc);
     banner = new TPartnerBanner(plannerPage->lbBanner, plannerPage->lbLink, adverts, this);

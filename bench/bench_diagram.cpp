@@ -1,9 +1,10 @@
-// One pbPaint of the lens tab's diagram, on a page sized so that the paint box
+// One drawing of the lens tab's diagram, on a page sized so that the paint box
 // has the wanted size. Baseline: repainting an empty box of that size, the
 // background and the flush to the window without any drawing.
 #include "bench/bench.h"
+#include "lens/diagrambox.h"
 #include "lens/lenspage.h"
-#include "lens/paintbox.h"
+#include "platform/platform.h"
 #include "tests/support/paintcounter.h"
 
 #include <QApplication>
@@ -25,20 +26,21 @@ bool showAt(QWidget& window, QSize size) {
 }
 
 void diagram(benchmark::State& state, QSize box) {
-    lens::TLensPage page;
+    lens::TLensPage page(platform().decimalSeparator());
     QWidget emptyWindow;
     auto* empty = new QWidget(&emptyWindow);
     empty->setGeometry(QRect(QPoint(160, 40), box));
-    if (!showAt(page, box + kPageMargins) || page.pb->size() != box ||
+    auto* pb = page.findChild<lens::TDiagramBox*>("pb");
+    if (!showAt(page, box + kPageMargins) || pb->size() != box ||
         !showAt(emptyWindow, box + kPageMargins)) {
         state.SkipWithError("the paint box did not take the wanted size");
         return;
     }
-    test::PaintCounter paints(page.pb), emptyPaints(empty);
+    test::PaintCounter paints(pb), emptyPaints(empty);
     double figure = 0, baseline = 0;
     for (auto _ : state) {
         baseline += secondsOf([&] { empty->repaint(); });
-        const double t = secondsOf([&] { page.pbPaint(page.pb); });
+        const double t = secondsOf([&] { pb->redraw(); });
         state.SetIterationTime(t);
         figure += t;
     }

@@ -1,6 +1,7 @@
 #include "lens/lenspage.h"
 
 #include "lens/comboinput.h"
+#include "lens/diagrambox.h"
 #include "lens/fieldcolours.h"
 #include "lens/lensformat.h"
 #include "lens/lensformulas.h"
@@ -10,50 +11,46 @@
 #include "lens/paintercanvas.h"
 #include "lens/shape.h"
 #include "lens/spinedit.h"
-#include "platform/platform.h"
-#include "platform/ui/fieldnames.h"
 #include "platform/ui/legibility.h"
+#include "platform/ui/pagebuilding.h"
 #include "platform/ui/tabsheet.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QScopeGuard>
 #include <QScopedValueRollback>
 
 namespace vantrel::lens {
 
-TLensPage::TLensPage(QWidget* parent) : QWidget(parent) {
+TLensPage::TLensPage(QChar decimalSeparator, QWidget* parent)
+    : QWidget(parent), m_separator(decimalSeparator) {
     setObjectName(QStringLiteral("lensPage"));
     resize(kTabPageDesignSize);
     m_layout = new TAnchorLayout(this, kTabPageDesignSize);
     createControls();
     placeControls();
-    setTabOrder();
+    setTabChain({cbMatrix, seAngle, edFocalLen, cbScale, cbObjDistance, cbWidth, cbCamHeight,
+                 seTilt, cbObjHeight});
     connectHandlers();
 }
 
 TLensPage::~TLensPage() {
-    // Fields losing focus while they are torn down must not reach the
-    // handlers of a page that is already half gone.
-    for (QObject* child : findChildren<QObject*>())
-        child->disconnect(this);
+    disconnectChildrenFrom(this);
 }
 
 void TLensPage::createControls() {
     // Paint boxes and bars lie under the fields, as drawn controls do.
-    pb = new TPaintBox(this);
-    pb->setObjectName(QStringLiteral("pb"));
+    pb = named(new TDiagramBox([this] { return diagramFields(); },
+                               [this](const QString& tilt) { seTilt->setText(tilt); }, this),
+               "pb");
     // %1 the tilt, %2 the scene width, %3 the distance, as the fields read.
     pb->setDescriptionPattern(
         tr("Field of view from the side and from above: tilt %1°, width %2 at distance %3"));
-    PaintBox2 = new TPaintBox(this);
-    PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
-    Shape1 = new TShape(QColor(0, 128, 0), this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape2 = new TShape(QColor(0, 255, 0), this);
-    Shape2->setObjectName(QStringLiteral("Shape2"));
+    PaintBox2 = named(new TPaintBox(this), "PaintBox2");
+    // The bars key the fields beside them to the diagram's lines: the
+    // object's height and the scene's width.
+    Shape1 = named(new TShape(penColour(DiagramPen::Green), this), "Shape1");
+    Shape2 = named(new TShape(penColour(DiagramPen::Lime), this), "Shape2");
 
     lbCamHeight = addLabel("lbCamHeight", tr("Camera height:"), {16, 40}, kLeftTop);
     lbCamAngle = addLabel("lbCamAngle", tr("Camera Angle:"), {16, 80}, kLeftTop);
@@ -67,35 +64,29 @@ void TLensPage::createControls() {
     lbWidth = addLabel("lbWidth", tr("Width"), {522, 176}, kRightTop);
 
     cbMatrix = addCombo("cbMatrix", lbCCD, sensorFormatItems(), QString(), false);
-    seAngle = new TSpinEdit(this);
-    seAngle->setObjectName(QStringLiteral("seAngle"));
+    seAngle = labelled(lbAngle, named(new TSpinEdit(m_separator, this), "seAngle"));
     seAngle->setRange(kMinAngle, kMaxAngle);
     seAngle->setText(QStringLiteral("28"));
-    edFocalLen = new QLineEdit(QStringLiteral("6"), this);
-    edFocalLen->setObjectName(QStringLiteral("edFocalLen"));
+    edFocalLen =
+        labelled(lbFocalLen, named(new QLineEdit(QStringLiteral("6"), this), "edFocalLen"));
     cbCamHeight = addCombo("cbCamHeight", lbCamHeight, camHeightItems(), QStringLiteral("7"), true);
-    seTilt = new TSpinEdit(this);
-    seTilt->setObjectName(QStringLiteral("seTilt"));
+    seTilt = labelled(lbCamAngle, named(new TSpinEdit(m_separator, this), "seTilt"));
     seTilt->setRange(0, 0);
     seTilt->setText(QStringLiteral("15"));
     seTilt->setEnabled(false);
     // Not editable, yet it shows a result: its value must read.
     setLegibleDisabledText(seTilt, QPalette::Text, QPalette::Base);
-    labelField(lbAngle, seAngle);
-    labelField(lbFocalLen, edFocalLen);
-    labelField(lbCamAngle, seTilt);
     cbScale = addCombo("cbScale", lbScale, scaleItems(), QStringLiteral("1"), true);
     cbObjDistance =
         addCombo("cbObjDistance", lbObjDistance, distanceItems(), QStringLiteral("20"), true);
-    cbObjHeight = addCombo("cbObjHeight", lbObjHeight, objHeightItems(separator()),
+    cbObjHeight = addCombo("cbObjHeight", lbObjHeight, objHeightItems(m_separator),
                            QStringLiteral("2"), true);
     cbWidth = addCombo("cbWidth", lbWidth, widthItems(), QStringLiteral("10"), true);
 }
 
 QLabel* TLensPage::addLabel(const char* name, const QString& text, QPoint anchorPoint,
                             Anchors anchors, bool alignRight, int minimumWidth) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = namedLabel(this, name, text);
     if (alignRight)
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     // The design rectangle is empty at its anchor point; the layout sizes it.
@@ -107,9 +98,8 @@ QLabel* TLensPage::addLabel(const char* name, const QString& text, QPoint anchor
 
 QComboBox* TLensPage::addCombo(const char* name, QLabel* caption, const QStringList& items,
                                const QString& text, bool editable) {
-    auto* combo = new QComboBox(this);
-    combo->setObjectName(QString::fromLatin1(name));
-    labelField(caption, combo); // before its items, which a screen reader may already hear
+    // Captioned before its items, which a screen reader may already hear.
+    auto* combo = labelled(caption, named(new QComboBox(this), name));
     combo->addItems(items);
     if (editable) {
         combo->setEditable(true);
@@ -140,13 +130,6 @@ void TLensPage::placeControls() {
     m_layout->place(cbWidth, {522, 192, 89, 21}, kRightTop);
 }
 
-void TLensPage::setTabOrder() {
-    const QWidget* order[] = {cbMatrix, seAngle,     edFocalLen, cbScale,    cbObjDistance,
-                              cbWidth,  cbCamHeight, seTilt,     cbObjHeight};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
-}
-
 void TLensPage::connectUserChange(QComboBox* combo, void (TLensPage::*handler)()) {
     auto* input = new TComboInput(combo);
     const auto run = [this, handler] { (this->*handler)(); };
@@ -170,8 +153,7 @@ void TLensPage::connectHandlers() {
     connectWidthInput();
     connectUserChange(cbCamHeight, &TLensPage::cbCamHeightChange);
     connectUserChange(cbObjHeight, &TLensPage::cbObjHeightChange);
-    connect(pb, &TPaintBox::paint, this, &TLensPage::onBoxPaint);
-    connect(PaintBox2, &TPaintBox::paint, this, &TLensPage::onBoxPaint);
+    connect(PaintBox2, &TPaintBox::paint, this, &TLensPage::pbPaint);
 }
 
 void TLensPage::selectDefaultSensor() {
@@ -180,10 +162,6 @@ void TLensPage::selectDefaultSensor() {
 
 qint32 TLensPage::angle() const {
     return seAngle->value();
-}
-
-QChar TLensPage::separator() const {
-    return platform().decimalSeparator();
 }
 
 // --- change handlers ---
@@ -256,7 +234,7 @@ bool TLensPage::CalcFocalLength() {
     const std::optional<double> focal = sensor ? focalLengthMm(angle(), *sensor) : std::nullopt;
     if (!focal)
         return false;
-    edFocalLen->setText(formatOneDecimal(*focal, separator()));
+    edFocalLen->setText(formatOneDecimal(*focal, m_separator));
     return true;
 }
 
@@ -273,14 +251,13 @@ void TLensPage::CalcSceneWidth() {
 void TLensPage::writeSceneWidth() {
     m_widthPending = false;
     const qint32 distance = readWhole(cbObjDistance->currentText(), fallback::kSceneWidthDistance);
-    cbWidth->setEditText(formatOneDecimal(sceneWidth(angle(), distance), separator()));
+    cbWidth->setEditText(formatOneDecimal(sceneWidth(angle(), distance), m_separator));
 }
 
 void TLensPage::CalcAngleFromWidth() {
-    const QChar sep = separator();
     const double distance =
-        readDecimalOr(cbObjDistance->currentText(), sep, fallback::kAngleDistance);
-    const double width = readDecimalOr(cbWidth->currentText(), sep, fallback::kAngleWidth);
+        readDecimalOr(cbObjDistance->currentText(), m_separator, fallback::kAngleDistance);
+    const double width = readDecimalOr(cbWidth->currentText(), m_separator, fallback::kAngleWidth);
     // A changed angle runs the angle handler inside this write.
     seAngle->setValue(angleFromWidth(angle(), distance, width));
     setFieldColour(seAngle, FieldColour::Computed);
@@ -289,13 +266,12 @@ void TLensPage::CalcAngleFromWidth() {
 }
 
 void TLensPage::CalcCameraTilt() {
-    const QChar sep = separator();
     const double camHeight =
-        readDecimalOr(cbCamHeight->currentText(), sep, fallback::kTiltCamHeight);
+        readDecimalOr(cbCamHeight->currentText(), m_separator, fallback::kTiltCamHeight);
     const double objHeight =
-        readDecimalOr(cbObjHeight->currentText(), sep, fallback::kTiltObjHeight);
+        readDecimalOr(cbObjHeight->currentText(), m_separator, fallback::kTiltObjHeight);
     const double distance =
-        readDecimalOr(cbObjDistance->currentText(), sep, fallback::kTiltDistance);
+        readDecimalOr(cbObjDistance->currentText(), m_separator, fallback::kTiltDistance);
     seTilt->setText(QString::number(cameraTiltDegrees(camHeight, objHeight, distance)));
     // The diagram writes its own tilt over this one.
     repaintDiagram();
@@ -304,59 +280,12 @@ void TLensPage::CalcCameraTilt() {
 // --- the diagram ---
 
 void TLensPage::repaintDiagram() {
-    pbPaint(pb);
+    pb->redraw();
 }
 
+// PaintBox2 stays empty; each paint of it draws the diagram on pb again.
 void TLensPage::pbPaint(QObject*) {
-    if (m_canvas) {
-        // Asked for while pb is being painted: draw over it at once.
-        paintDiagramOn(*m_canvas);
-        return;
-    }
-    if (!m_inOtherBoxPaint) {
-        m_pbPainted = false;
-        pb->repaint();
-        if (m_pbPainted)
-            return;
-    }
-    // pb cannot be painted now (hidden, not yet on screen, or another box is
-    // painting); the picture follows with its next paint, and the tilt that a
-    // paint writes is kept in step now.
-    TNullCanvas none;
-    paintDiagramOn(none);
-}
-
-void TLensPage::onBoxPaint(TPaintBox* box) {
-    if (box != pb) {
-        m_inOtherBoxPaint = true;
-        const auto restore = qScopeGuard([this] { m_inOtherBoxPaint = false; });
-        pbPaint(box);
-        return;
-    }
-    m_pbPainted = true;
-    // The diagram is drawn on the page where that is light, else on white
-    // paper, on which its designed colours show; labels hide the grid under
-    // them with the sheet's colour.
-    const QColor page = backgroundBehind(pb);
-    const QColor sheet = drawingSheetOn(page);
-    QPainter painter(pb);
-    if (sheet != page)
-        painter.fillRect(pb->rect(), sheet);
-    TPainterCanvas canvas(painter, pb->size(), sheet,
-                          legibleText(pb->palette().color(QPalette::WindowText), sheet));
-    paintDiagramOn(canvas);
-}
-
-void TLensPage::paintDiagramOn(TDiagramCanvas& canvas) {
-    TDiagramCanvas* const outer = m_canvas;
-    m_canvas = &canvas;
-    const auto restore = qScopeGuard([this, outer] { m_canvas = outer; });
-    const DiagramFields fields = diagramFields();
-    drawDiagram(canvas, fields, pb->size(), [this, &fields](const QString& tilt) {
-        pb->setAccessibleDescription(
-            pb->descriptionPattern().arg(tilt, fields.width, fields.distance));
-        seTilt->setText(tilt);
-    });
+    pb->redrawDuringOtherPaint();
 }
 
 DiagramFields TLensPage::diagramFields() const {
@@ -367,7 +296,7 @@ DiagramFields TLensPage::diagramFields() const {
     f.objHeight = cbObjHeight->currentText();
     f.width = cbWidth->currentText();
     f.angle = angle();
-    f.separator = separator();
+    f.separator = m_separator;
     return f;
 }
 

@@ -14,6 +14,7 @@ class QLineEdit;
 
 namespace vantrel::lens {
 
+class TDiagramBox;
 class TPaintBox;
 class TShape;
 class TSpinEdit;
@@ -21,12 +22,14 @@ class TSpinEdit;
 class TLensPage : public QWidget {
     Q_OBJECT
 public:
-    explicit TLensPage(QWidget* parent = nullptr);
+    // decimalSeparator: the user's, for the numbers the fields read and show.
+    explicit TLensPage(QChar decimalSeparator, QWidget* parent = nullptr);
     ~TLensPage() override;
 
     // Start-up: selects the 1/4 inch format; runs no handler, computes nothing.
     void selectDefaultSensor();
 
+private:
     // Change handlers. Spin fields run theirs on every change of their text;
     // combo boxes only when the user types or picks.
     void cbMatrixChange();
@@ -37,7 +40,7 @@ public:
     void cbCamHeightChange();
     void seTiltChange();
     void cbObjHeightChange();
-    // The paint handler of both paint boxes; it always draws on pb.
+    // The paint handler of PaintBox2 (pb paints itself): it always draws on pb.
     void pbPaint(QObject* sender);
 
     // The calculations behind the fields. CalcFocalLength reports whether it
@@ -46,6 +49,25 @@ public:
     void CalcSceneWidth();
     void CalcCameraTilt();
     void CalcAngleFromWidth();
+
+    void createControls();
+    void placeControls();
+    void connectHandlers();
+    QLabel* addLabel(const char* name, const QString& text, QPoint topLeft, Anchors anchors,
+                     bool alignRight = false, int minimumWidth = 0);
+    QComboBox* addCombo(const char* name, QLabel* caption, const QStringList& items,
+                        const QString& text, bool editable);
+    void connectUserChange(QComboBox* combo, void (TLensPage::*handler)());
+    void connectWidthInput();
+    void cbWidthTyped();
+    // The user is done typing the width: it becomes the width of the angle.
+    void cbWidthDone();
+    void writeSceneWidth();
+
+    // "Repaint": draws the diagram at once, before the caller goes on.
+    void repaintDiagram();
+    DiagramFields diagramFields() const;
+    qint32 angle() const;
 
     // The controls, named as the window's captions and handlers know them.
     QLabel* lbCCD = nullptr;
@@ -68,40 +90,11 @@ public:
     QLabel* lbWidth = nullptr;
     TShape* Shape2 = nullptr;
     QComboBox* cbWidth = nullptr;
-    TPaintBox* pb = nullptr;
+    TDiagramBox* pb = nullptr;
     TPaintBox* PaintBox2 = nullptr;
 
-private:
-    void createControls();
-    void placeControls();
-    void setTabOrder();
-    void connectHandlers();
-    QLabel* addLabel(const char* name, const QString& text, QPoint topLeft, Anchors anchors,
-                     bool alignRight = false, int minimumWidth = 0);
-    QComboBox* addCombo(const char* name, QLabel* caption, const QStringList& items,
-                        const QString& text, bool editable);
-    void connectUserChange(QComboBox* combo, void (TLensPage::*handler)());
-    void connectWidthInput();
-    void cbWidthTyped();
-    // The user is done typing the width: it becomes the width of the angle.
-    void cbWidthDone();
-    void writeSceneWidth();
-
-    // "Repaint": draws the diagram at once, before the caller goes on.
-    void repaintDiagram();
-    void paintDiagramOn(TDiagramCanvas& canvas);
-    void onBoxPaint(TPaintBox* box);
-    DiagramFields diagramFields() const;
-    qint32 angle() const;
-    QChar separator() const;
-
+    const QChar m_separator;
     TAnchorLayout* m_layout = nullptr;
-    // The surface of the paint in progress; a paint asked for meanwhile
-    // draws on it at once.
-    TDiagramCanvas* m_canvas = nullptr;
-    // Inside a paint event of a box other than pb, where pb cannot be painted.
-    bool m_inOtherBoxPaint = false;
-    bool m_pbPainted = false;
     // A keystroke in cbWidth is being handled: its text is the user's.
     bool m_typingWidth = false;
     // The width typed has not yet been replaced by the width of the angle.

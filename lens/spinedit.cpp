@@ -1,7 +1,6 @@
 #include "lens/spinedit.h"
 
 #include "core/numbers.h"
-#include "platform/platform.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -9,7 +8,8 @@
 
 namespace vantrel::lens {
 
-TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
+TSpinEdit::TSpinEdit(QChar decimalSeparator, QWidget* parent)
+    : QAbstractSpinBox(parent), m_separator(decimalSeparator) {
     connect(lineEdit(), &QLineEdit::textChanged, this, &TSpinEdit::textChanged);
 }
 
@@ -48,9 +48,8 @@ void TSpinEdit::stepBy(int steps) {
 }
 
 QValidator::State TSpinEdit::validate(QString& input, int&) const {
-    const QChar separator = platform().decimalSeparator();
-    const bool allowed = std::all_of(input.cbegin(), input.cend(), [separator](QChar c) {
-        return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == separator;
+    const bool allowed = std::all_of(input.cbegin(), input.cend(), [this](QChar c) {
+        return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == m_separator;
     });
     return allowed ? QValidator::Acceptable : QValidator::Invalid;
 }

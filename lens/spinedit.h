@@ -11,7 +11,8 @@ namespace vantrel::lens {
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
 public:
-    explicit TSpinEdit(QWidget* parent = nullptr);
+    // decimalSeparator: the user's, which the field accepts among its characters.
+    explicit TSpinEdit(QChar decimalSeparator, QWidget* parent = nullptr);
 
     QString currentText() const;
     // Writing the text already shown changes nothing and reports nothing.
@@ -41,6 +42,7 @@ protected:
 private:
     qint32 m_minimum = 0;
     qint32 m_maximum = 0;
+    QChar m_separator;
 };
 
 } // namespace vantrel::lens

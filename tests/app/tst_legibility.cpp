@@ -123,12 +123,13 @@ private slots:
         }
 
         // The lens fields' computed and invalid-angle backgrounds.
-        lens::TLensPage& lens = *calc.lensPage;
-        lens.seAngle->setValue(0);
-        lens.seAngle->setValue(30);
-        lens.seAngle->setValue(0);
+        const lens::TLensPage& lens = *calc.lensPage;
+        auto* angle = lens.findChild<lens::TSpinEdit*>("seAngle");
+        angle->setValue(0);
+        angle->setValue(30);
+        angle->setValue(0);
         for (QWidget* field :
-             {static_cast<QWidget*>(lens.edFocalLen), static_cast<QWidget*>(lens.cbWidth)}) {
+             {lens.findChild<QWidget*>("edFocalLen"), lens.findChild<QWidget*>("cbWidth")}) {
             const QPalette p = field->palette();
             QVERIFY(p.color(QPalette::Base) != QApplication::palette().color(QPalette::Base));
             QVERIFY2(contrastRatio(p.color(QPalette::Text), p.color(QPalette::Base)) >=
@@ -138,8 +139,9 @@ private slots:
 
         // The computed tilt is not editable, yet its value reads.
         pictureOfTab(calc, calc.tsFocus);
-        auto* tiltText = lens.seTilt->findChild<QLineEdit*>();
-        QVERIFY(!lens.seTilt->isEnabled() && tiltText);
+        const auto* tilt = lens.findChild<lens::TSpinEdit*>("seTilt");
+        auto* tiltText = tilt->findChild<QLineEdit*>();
+        QVERIFY(!tilt->isEnabled() && tiltText);
         QVERIFY2(inkContrast(tiltText) >= kMinimumContrast,
                  qPrintable(QString::number(inkContrast(tiltText))));
 
@@ -168,7 +170,7 @@ private slots:
         m.start();
         TCalc& calc = *m.calc;
         const QImage picture = pictureOfTab(calc, calc.tsFocus);
-        const QWidget* pb = calc.lensPage->pb;
+        const QWidget* pb = calc.lensPage->findChild<QWidget*>("pb");
         QCOMPARE(pb->size(), QSize(339, 369));
         const auto at = [&](int x, int y) {
             return picture.pixelColor(pb->mapTo(&calc, QPoint(x, y)));

@@ -137,7 +137,7 @@ private slots:
         } else {
             mime->setText(path("plan.ip"));
         }
-        QLineEdit* field = m.calc->lensPage->cbWidth->lineEdit();
+        QLineEdit* field = m.calc->lensPage->findChild<QComboBox*>("cbWidth")->lineEdit();
         if (overField)
             m.calc->PageControl1->setCurrentWidget(m.calc->tsFocus);
         const QString fieldText = field->text();

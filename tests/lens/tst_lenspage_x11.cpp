@@ -3,13 +3,14 @@
 // reach the fields as the server delivers them, which events sent inside the
 // process on the offscreen platform do not reproduce.
 #include "lens/lenspage.h"
-#include "lens/spinedit.h"
+#include "tests/lens/lenscontrols.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/realinput.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <optional>
 
 using namespace vantrel::lens;
 using namespace vantrel::test;
@@ -31,17 +32,20 @@ private:
 
     FakePlatform* m_platform = nullptr;
     TLensPage* m_page = nullptr;
+    std::optional<LensControls> m_c;
 };
 
 void TestLensPageX11::init() {
     m_platform = new FakePlatform;
-    m_page = new TLensPage;
+    m_page = new TLensPage(m_platform->separator);
     m_page->selectDefaultSensor();
+    m_c.emplace(m_page);
     m_page->show();
     QVERIFY(QTest::qWaitForWindowActive(m_page));
 }
 
 void TestLensPageX11::cleanup() {
+    m_c.reset();
     delete m_page;
     delete m_platform;
 }
@@ -59,8 +63,8 @@ void TestLensPageX11::leave(const QString& how) {
     QComboBox* const focused = qobject_cast<QComboBox*>(QApplication::focusWidget());
     QVERIFY(focused);
     if (how == "click elsewhere") {
-        QVERIFY(click(m_page->cbCamHeight->lineEdit()));
-        QTRY_VERIFY(m_page->cbCamHeight->hasFocus());
+        QVERIFY(click(m_c->cbCamHeight->lineEdit()));
+        QTRY_VERIFY(m_c->cbCamHeight->hasFocus());
     } else if (how == "enter") {
         KeyReleases enter(Qt::Key_Return);
         QVERIFY(pressKey(QStringLiteral("Return")));
@@ -87,7 +91,7 @@ void TestLensPageX11::leavingAComboRunsNothing_data() {
 // combo box reports as picked whenever editing ends.
 void TestLensPageX11::leavingAComboRunsNothing() {
     QFETCH(QString, how);
-    TLensPage& p = *m_page;
+    const LensControls& p = *m_c;
     typeInto(p.cbObjDistance, QStringLiteral("12.5"));
     QTRY_COMPARE(p.cbObjDistance->currentText(), QStringLiteral("12.5"));
     QCOMPARE(p.cbWidth->currentText(), QStringLiteral(".5")); // from distance 1
@@ -126,7 +130,7 @@ void TestLensPageX11::typedWidthTakesItsAngleWhenTheUserIsDone() {
     QFETCH(QString, how);
     QFETCH(QString, angle);
     QFETCH(QString, written);
-    TLensPage& p = *m_page;
+    const LensControls& p = *m_c;
     typeInto(p.cbWidth, typed);
     QTRY_COMPARE(p.cbWidth->currentText(), typed);
     QCOMPARE(p.seAngle->currentText(), angle);
