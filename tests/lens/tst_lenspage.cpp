@@ -191,6 +191,10 @@ void TestLensPage::firstPaintWritesTheTilt() {
     showPage();
     QCOMPARE(m_c->seTilt->currentText(), QStringLiteral("25"));
     QCOMPARE(m_c->edFocalLen->text(), QStringLiteral("6"));
+    // A screen reader hears the same tilt, with the fields the paint read.
+    QCOMPARE(m_c->pb->accessibleDescription(),
+             QStringLiteral("Field of view from the side and from above: tilt 25°, "
+                            "width 10 at distance 20"));
 }
 
 void TestLensPage::controlsSitAtTheirDesignPlaces_data() {
