@@ -1,6 +1,8 @@
 // Choosing the partner record to show and rotating it after recalculations.
 #include "partners/adrotation.h"
 
+#include "platform/platform.h"
+
 namespace vantrel {
 
 namespace {

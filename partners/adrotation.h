@@ -4,13 +4,14 @@
 
 #include "core/random.h"
 #include "partners/adverts.h"
-#include "platform/platform.h"
 
 #include <QString>
 #include <array>
 #include <optional>
 
 namespace vantrel {
+
+class TPlatform;
 
 // The texts the two banner labels are to show.
 struct AdTexts {
