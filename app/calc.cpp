@@ -33,7 +33,7 @@ template <class Page> Page* placed(Page* page, TTabSheet* sheet) {
 
 } // namespace
 
-TCalc::TCalc(QWidget* parent) : QWidget(parent) {
+TCalc::TCalc(QWidget* parent) : QWidget(parent), adverts(platform()) {
     setObjectName(QStringLiteral("Calc"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowIcon(programIcon());
@@ -65,7 +65,8 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent) {
     lensPage = placed(new lens::TLensPage(platform().decimalSeparator(), tsFocus), tsFocus);
     aboutPage = placed(new TAboutPage(tsAbout), tsAbout);
     PageControl1->setCurrentWidget(tsCalc);
-    banner = new TPartnerBanner(plannerPage->lbBanner, plannerPage->lbLink, adverts, this);
+    banner =
+        new TPartnerBanner(plannerPage->lbBanner, plannerPage->lbLink, adverts, platform(), this);
     connect(plannerPage, &TPlannerPage::focusedRowRecalculated, this, &TCalc::ChangeAd);
     acceptPlanDrops(this, [this](const QString& path) { plannerPage->loadPlanFile(path); });
 
@@ -85,13 +86,13 @@ void TCalc::MyFormCreate() {
     SystemLanguage = languageByte(platform());
     LocalizeCaptions(this, SystemLanguage);
     nameFieldsByLabels(this);
-    completeVersionLabel(aboutPage->lbVersion);
+    aboutPage->completeVersionLabel();
     plannerPage->btnAddClick();
     banner->showFirstAd();
 }
 
 void TCalc::ChangeAd() {
-    banner->ChangeAd(plannerPage->recalcCount());
+    banner->afterRecalculation(plannerPage->recalcCount());
 }
 
 } // namespace vantrel

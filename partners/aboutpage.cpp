@@ -5,6 +5,7 @@
 #include "partners/programicon.h"
 #include "platform/ui/anchors.h"
 #include "platform/ui/legibility.h"
+#include "platform/ui/pagebuilding.h"
 #include "platform/ui/tabsheet.h"
 
 #include <QFrame>
@@ -22,9 +23,9 @@ const char* const kLinksNote =
     "This program shows a few links of its partners that are built into it. "
     "It sends no information about you anywhere and never connects to the Internet.";
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+// A named caption shown as plain text from its top left.
+QLabel* plainLabel(QWidget* page, const char* name, const QString& text) {
+    QLabel* label = namedLabel(page, name, text);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -39,9 +40,8 @@ void setLook(QLabel* label, int pixelSize, const QColor& color) {
     setLegibleInk(label, color);
 }
 
-QFrame* makeBevel(QWidget* parent) {
-    auto* bevel = new QFrame(parent);
-    bevel->setObjectName(QStringLiteral("Bevel1"));
+QFrame* makeBevel(QWidget* page) {
+    auto* bevel = named(new QFrame(page), "Bevel1");
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bevel->setLineWidth(1);
     return bevel;
@@ -52,31 +52,31 @@ QFrame* makeBevel(QWidget* parent) {
 TAboutPage::TAboutPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("AboutPage"));
     // The bevel first, so that the note inside it is drawn on top.
-    Bevel1 = makeBevel(this);
-    Image1 = makeLabel(this, "Image1", QString());
-    Image1->setPixmap(programPixmap());
-    lbName = makeLabel(this, "lbName", QStringLiteral("Vantrel"));
-    setLook(lbName, 21, QColor(0, 64, 128));
-    lbVersion = makeLabel(this, "lbVersion", QStringLiteral("version:"));
-    setLook(lbVersion, 11, QColor(128, 128, 128));
-    lbContainsLinks = makeLabel(this, "lbContainsLinks", QString::fromLatin1(kLinksNote));
-    lbContainsLinks->setWordWrap(true);
+    QFrame* bevel = makeBevel(this);
+    QLabel* icon = plainLabel(this, "Image1", QString());
+    icon->setPixmap(programPixmap());
+    QLabel* name = plainLabel(this, "lbName", QStringLiteral("Vantrel"));
+    setLook(name, 21, QColor(0, 64, 128));
+    m_version = plainLabel(this, "lbVersion", QStringLiteral("version:"));
+    setLook(m_version, 11, QColor(128, 128, 128));
+    QLabel* note = plainLabel(this, "lbContainsLinks", QString::fromLatin1(kLinksNote));
+    note->setWordWrap(true);
 
     auto* layout = new TAnchorLayout(this, kTabPageDesignSize);
-    layout->place(Bevel1, QRect(24, 72, 643, 393), kAllSides);
-    layout->place(Image1, QRect(24, 16, 41, 49));
-    layout->place(lbName, QRect(QPoint(80, 16), lbName->sizeHint()));
-    layout->place(lbVersion, QRect(80, 48, kVersionWidth, lbVersion->sizeHint().height()));
-    layout->place(lbContainsLinks, QRect(32, 424, 369, 41), kLeftBottom);
+    layout->place(bevel, QRect(24, 72, 643, 393), kAllSides);
+    layout->place(icon, QRect(24, 16, 41, 49));
+    layout->place(name, QRect(QPoint(80, 16), name->sizeHint()));
+    layout->place(m_version, QRect(80, 48, kVersionWidth, m_version->sizeHint().height()));
+    layout->place(note, QRect(32, 424, 369, 41), kLeftBottom);
     resize(kTabPageDesignSize);
 }
 
-void completeVersionLabel(QLabel* label, const QString& version) {
-    label->setText(label->text() + QLatin1Char(' ') + version);
+void TAboutPage::completeVersionLabel(const QString& version) {
+    m_version->setText(m_version->text() + QLatin1Char(' ') + version);
 }
 
-void completeVersionLabel(QLabel* label) {
-    completeVersionLabel(label, GetVersionString());
+void TAboutPage::completeVersionLabel() {
+    completeVersionLabel(GetVersionString());
 }
 
 } // namespace vantrel

@@ -4,27 +4,24 @@
 
 #include <QWidget>
 
-class QFrame;
 class QLabel;
 
 namespace vantrel {
 
+// Its controls carry the names of the window layout, so that caption
+// translation finds them.
 class TAboutPage : public QWidget {
     Q_OBJECT
 public:
     explicit TAboutPage(QWidget* parent = nullptr);
 
-    // Named as in the window layout, so that caption translation finds them.
-    QLabel* Image1;
-    QLabel* lbName;
-    QLabel* lbVersion;
-    QFrame* Bevel1;
-    QLabel* lbContainsLinks;
-};
+    // Run once the captions are translated: the version label's caption, one
+    // space and the version (the running executable's unless given).
+    void completeVersionLabel();
+    void completeVersionLabel(const QString& version);
 
-// The version label's caption followed by one space and the version (the
-// running executable's unless given).
-void completeVersionLabel(QLabel* label);
-void completeVersionLabel(QLabel* label, const QString& version);
+private:
+    QLabel* m_version;
+};
 
 } // namespace vantrel

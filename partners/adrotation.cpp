@@ -31,7 +31,7 @@ int zoneHoursOfBias(int biasMinutes) {
     return -(biasMinutes / 60);
 }
 
-TAdverts::TAdverts() {
+TAdverts::TAdverts(const TPlatform& platform) : m_platform(platform) {
     for (int n = 1; n <= kAdCount; ++n)
         m_weights[std::size_t(n - 1)] = builtInAd(n).Weight;
 }
@@ -60,8 +60,8 @@ int TAdverts::fallbackFrom(int start, int lang) const {
 }
 
 int TAdverts::ChooseAd() {
-    const int lang = languageByte(platform());
-    const int hours = zoneHoursOfBias(platform().timeZoneBiasMinutes());
+    const int lang = languageByte(m_platform);
+    const int hours = zoneHoursOfBias(m_platform.timeZoneBiasMinutes());
     const int start = nextNumber(m_currentAd);
 
     // The draw loop below ends only if some record can win a draw.
@@ -84,16 +84,16 @@ QString TAdverts::bannerOf(const AdRec& ad) {
     return ad.Banner;
 }
 
-std::optional<AdTexts> TAdverts::ChangeAd(int recalcCounter) {
-    if (platform().localDayNumber() < kRotationStartDay)
+std::optional<AdTexts> TAdverts::afterRecalculation(int recalcCounter) {
+    if (m_platform.localDayNumber() < kRotationStartDay)
         return std::nullopt;
     if (recalcCounter < kRecalcsBeforeRotation)
         return std::nullopt;
     // From here on the frame-size notes give way to the partner records.
     m_weights[0] = m_weights[1] = -1;
-    if (m_lastAdTick + kRotationIntervalMs > platform().tickCount())
+    if (m_lastAdTick + kRotationIntervalMs > m_platform.tickCount())
         return std::nullopt;
-    m_lastAdTick = platform().tickCount();
+    m_lastAdTick = m_platform.tickCount();
     if (m_random.draw(100) >= kRotationChanceIn100)
         return std::nullopt;
     ChooseAd();

@@ -11,6 +11,8 @@
 
 namespace vantrel {
 
+class TPlatform;
+
 // The texts the two banner labels are to show.
 struct AdTexts {
     QString banner;
@@ -19,17 +21,18 @@ struct AdTexts {
 
 // The rotation's state for one run: the record on show, the moment the
 // rotation interval last opened, the weights (records 1 and 2 retire) and the
-// generator the draws come from.
+// generator the draws come from. The platform answers the language, the time
+// zone, the date and the clock.
 class TAdverts {
 public:
-    TAdverts();
+    explicit TAdverts(const TPlatform& platform);
 
     // Picks a record by language, time-zone offset and weight, searching from
     // the one after the record on show; stores and returns its number.
     int ChooseAd();
     // The banner rotation after a recalculation; the new texts when the banner
     // changes, nothing otherwise.
-    std::optional<AdTexts> ChangeAd(int recalcCounter);
+    std::optional<AdTexts> afterRecalculation(int recalcCounter);
     // The first pick at start-up: never the alternative banner.
     AdTexts firstAd();
 
@@ -47,6 +50,7 @@ private:
     int fallbackFrom(int start, int lang) const;
     QString bannerOf(const AdRec& ad);
 
+    const TPlatform& m_platform;
     int m_currentAd = 0;
     quint64 m_lastAdTick = 0;
     std::array<int, kAdCount> m_weights{};

@@ -47,8 +47,10 @@ bool isLeftRelease(const QEvent* event, const QWidget* widget) {
 
 } // namespace
 
-TPartnerBanner::TPartnerBanner(QLabel* lbBanner, QLabel* lbLink, TAdverts& adverts, QObject* parent)
-    : QObject(parent), m_banner(lbBanner), m_link(lbLink), m_adverts(adverts) {
+TPartnerBanner::TPartnerBanner(QLabel* lbBanner, QLabel* lbLink, TAdverts& adverts,
+                               TPlatform& platform, QObject* parent)
+    : QObject(parent), m_banner(lbBanner), m_link(lbLink), m_adverts(adverts),
+      m_platform(platform) {
     styleBanner(m_banner);
     styleLink(m_link);
     m_link->installEventFilter(this);
@@ -70,15 +72,15 @@ void TPartnerBanner::showFirstAd() {
     show(texts.banner, texts.link);
 }
 
-void TPartnerBanner::ChangeAd(int recalcCounter) {
-    if (const auto texts = m_adverts.ChangeAd(recalcCounter))
+void TPartnerBanner::afterRecalculation(int recalcCounter) {
+    if (const auto texts = m_adverts.afterRecalculation(recalcCounter))
         show(texts->banner, texts->link);
 }
 
 void TPartnerBanner::lbLinkClick() {
     // Nothing is on show before the first pick; a failure to open is ignored.
     if (const AdRec* ad = m_adverts.current())
-        platform().openUrl(ad->LinkTarget);
+        m_platform.openUrl(ad->LinkTarget);
 }
 
 void TPartnerBanner::lbLinkMouseEnter() {

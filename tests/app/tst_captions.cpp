@@ -141,14 +141,14 @@ void TestCaptions::unmatchedNamesKeepCaptions() {
     for (QLabel* label : w.window.findChildren<QLabel*>(QString()))
         if (label->objectName().isEmpty() && label->parent() == w.tsCalc)
             QCOMPARE(label->text(), "TOTAL:");
-    QVERIFY(w.about->lbContainsLinks->text().startsWith(QStringLiteral("Программа")));
+    QVERIFY(captionOf(w.named("lbContainsLinks")).startsWith(QStringLiteral("Программа")));
 }
 
 void TestCaptions::versionFollowsTranslatedCaption() {
     TestWindow w;
     LocalizeCaptions(&w.window, kRussianLanguage);
-    completeVersionLabel(w.about->lbVersion);
-    QCOMPARE(w.about->lbVersion->text(), QStringLiteral("версия " VANTREL_EXPECTED_VERSION));
+    w.about->completeVersionLabel();
+    QCOMPARE(captionOf(w.named("lbVersion")), QStringLiteral("версия " VANTREL_EXPECTED_VERSION));
 }
 
 void TestCaptions::tableKeysAreDistinct() {

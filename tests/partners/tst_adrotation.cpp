@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QTest>
+#include <optional>
 
 using namespace vantrel;
 using vantrel::test::FakePlatform;
@@ -13,11 +14,15 @@ constexpr quint16 kEnglish = 0x0409, kRussian = 0x0419, kGerman = 0x0407, kFrenc
 int biasOf(int hours) {
     return -60 * hours;
 }
-// A rotation whose draws repeat from run to run.
-TAdverts seeded(quint32 seed = 20071207) {
-    TAdverts ads;
-    ads.random().seed(seed);
-    return ads;
+// A seed whose generator gives `value` as its first draw from 0 to 99.
+std::optional<quint32> seedFirstDrawing(int value) {
+    for (quint32 seed = 0; seed < 100000; ++seed) {
+        TRandom probe;
+        probe.seed(seed);
+        if (probe.draw(100) == value)
+            return seed;
+    }
+    return std::nullopt;
 }
 } // namespace
 
@@ -34,6 +39,8 @@ private slots:
     void germanRecordByZone();
     void gatesKeepBanner_data();
     void gatesKeepBanner();
+    void chanceGateBoundary_data();
+    void chanceGateBoundary();
     void intervalSurvivesLargeTicks();
     void retiredNotesNeverReturn_data();
     void retiredNotesNeverReturn();
@@ -41,6 +48,13 @@ private slots:
     void rotationsDrawApart();
 
 private:
+    // A rotation whose draws repeat from run to run.
+    TAdverts seeded(quint32 seed = 20071207) {
+        TAdverts ads(m_platform);
+        ads.random().seed(seed);
+        return ads;
+    }
+
     FakePlatform m_platform;
 };
 
@@ -126,7 +140,7 @@ void TestAdRotation::searchEndsOutsideZones() {
     TAdverts ads = seeded();
     if (retired) {
         ads.setLastAdTick(m_platform.tick); // retires the notes, changes nothing
-        ads.ChangeAd(5);
+        ads.afterRecalculation(5);
     }
     QCOMPARE(ads.ChooseAd(), expected);
 }
@@ -167,7 +181,7 @@ void TestAdRotation::gatesKeepBanner() {
     ads.firstAd();
     ads.setLastAdTick(m_platform.tick);
     m_platform.tick += sinceLast;
-    const auto changed = ads.ChangeAd(counter);
+    const auto changed = ads.afterRecalculation(counter);
     QCOMPARE(ads.weight(1) == -1 && ads.weight(2) == -1, retires);
     QCOMPARE(ads.LastAdTick() == m_platform.tick, restartsInterval);
     if (!restartsInterval) {
@@ -176,14 +190,37 @@ void TestAdRotation::gatesKeepBanner() {
     }
 }
 
+void TestAdRotation::chanceGateBoundary_data() {
+    QTest::addColumn<int>("draw");
+    QTest::addColumn<bool>("rotates");
+    QTest::newRow("60 rotates") << 60 << true;
+    QTest::newRow("61 keeps the banner") << 61 << false;
+}
+
+// With every other gate open, a fresh rotation's first draw is the chance:
+// 61 in 100, the draws 0 to 60.
+void TestAdRotation::chanceGateBoundary() {
+    QFETCH(int, draw);
+    QFETCH(bool, rotates);
+    m_platform.langId = kEnglish;
+    m_platform.biasMinutes = biasOf(1);
+    m_platform.dayNumber = 46000;
+    const auto seed = seedFirstDrawing(draw);
+    QVERIFY(seed);
+    TAdverts ads = seeded(*seed);
+    QCOMPARE(ads.afterRecalculation(5).has_value(), rotates);
+    QCOMPARE(ads.CurrentAd() > 2, rotates);
+    QCOMPARE(ads.LastAdTick(), m_platform.tick); // a losing draw restarts the interval too
+}
+
 void TestAdRotation::intervalSurvivesLargeTicks() {
     TAdverts ads = seeded();
     ads.setLastAdTick((quint64(1) << 32) - 5000); // past a 32-bit counter's wrap
     m_platform.tick = (quint64(1) << 32) + 4000;
-    ads.ChangeAd(5);
+    ads.afterRecalculation(5);
     QCOMPARE(ads.LastAdTick(), (quint64(1) << 32) - 5000);
     m_platform.tick += 1000;
-    ads.ChangeAd(5);
+    ads.afterRecalculation(5);
     QCOMPARE(ads.LastAdTick(), m_platform.tick);
 }
 
@@ -205,7 +242,7 @@ void TestAdRotation::retiredNotesNeverReturn() {
     bool rotated = false;
     for (int n = 0; n < 1000; ++n) {
         m_platform.tick += 10000;
-        rotated |= ads.ChangeAd(5 + n).has_value();
+        rotated |= ads.afterRecalculation(5 + n).has_value();
         QVERIFY(!rotated || ads.CurrentAd() > 2);
     }
     QVERIFY(rotated);
@@ -219,7 +256,7 @@ void TestAdRotation::rotationAndAltBannerOdds() {
     int changes = 0, withAlt = 0, alts = 0;
     for (int n = 0; n < intervals; ++n) {
         m_platform.tick += 10000;
-        const auto texts = ads.ChangeAd(5);
+        const auto texts = ads.afterRecalculation(5);
         if (!texts)
             continue;
         ++changes;

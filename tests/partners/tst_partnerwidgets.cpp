@@ -12,11 +12,20 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
+#include <optional>
 
 using namespace vantrel;
 using vantrel::test::FakePlatform;
 
 namespace {
+// A control of the About page by its name; a missing one stops the run.
+template <class W = QLabel> W* control(const QWidget& page, const char* name) {
+    W* widget = page.findChild<W*>(QLatin1String(name));
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
+
 bool handCursorShown() {
     const QCursor* cursor = QGuiApplication::overrideCursor();
     return cursor && cursor->shape() == Qt::PointingHandCursor;
@@ -39,7 +48,7 @@ private slots:
 
 private:
     FakePlatform m_platform;
-    TAdverts m_ads;
+    std::optional<TAdverts> m_ads;
     QWidget* m_page = nullptr;
     QLabel* m_banner = nullptr;
     QLabel* m_link = nullptr;
@@ -47,12 +56,12 @@ private:
 };
 
 void TestPartnerWidgets::init() {
-    m_ads = TAdverts(); // a fresh rotation for every case
+    m_ads.emplace(m_platform); // a fresh rotation for every case
     m_page = new QWidget;
     m_banner = new QLabel(QStringLiteral("lbBanner"), m_page);
     m_link = new QLabel(QStringLiteral("lbLink"), m_page);
     m_link->setGeometry(16, 40, 237, 13);
-    m_bannerCtl = new TPartnerBanner(m_banner, m_link, m_ads, m_page);
+    m_bannerCtl = new TPartnerBanner(m_banner, m_link, *m_ads, m_platform, m_page);
     m_page->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_page));
 }
@@ -71,15 +80,15 @@ void TestPartnerWidgets::firstPickFillsLabels() {
 
 void TestPartnerWidgets::rotationFillsLabels() {
     m_bannerCtl->showFirstAd();
-    m_ads.setLastAdTick(m_platform.tick);
-    m_bannerCtl->ChangeAd(5); // within the interval: nothing moves
+    m_ads->setLastAdTick(m_platform.tick);
+    m_bannerCtl->afterRecalculation(5); // within the interval: nothing moves
     QCOMPARE(m_link->text(), builtInAd(1).LinkCaption);
-    for (int n = 0; n < 20 && m_ads.CurrentAd() == 1; ++n) {
+    for (int n = 0; n < 20 && m_ads->CurrentAd() == 1; ++n) {
         m_platform.tick += 10000;
-        m_bannerCtl->ChangeAd(6 + n);
+        m_bannerCtl->afterRecalculation(6 + n);
     }
-    const AdRec* shown = m_ads.current();
-    QVERIFY(shown && m_ads.CurrentAd() > 2);
+    const AdRec* shown = m_ads->current();
+    QVERIFY(shown && m_ads->CurrentAd() > 2);
     QCOMPARE(m_link->text(), shown->LinkCaption);
     QVERIFY(m_banner->text() == shown->Banner || m_banner->text() == shown->AltBanner);
 }
@@ -114,12 +123,11 @@ void TestPartnerWidgets::aboutPageFollowsResize() {
     page.resize(804, 578);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    QCOMPARE(page.Bevel1->geometry(), QRect(24, 72, 743, 493));
-    QCOMPARE(page.lbContainsLinks->geometry(), QRect(32, 524, 369, 41));
-    QCOMPARE(page.Image1->geometry(), QRect(24, 16, 41, 49));
-    QCOMPARE(page.lbName->pos(), QPoint(80, 16));
-    QCOMPARE(page.lbVersion->pos(), QPoint(80, 48));
-    QCOMPARE(page.findChild<QFrame*>(QStringLiteral("Bevel1")), page.Bevel1);
+    QCOMPARE(control<QFrame>(page, "Bevel1")->geometry(), QRect(24, 72, 743, 493));
+    QCOMPARE(control(page, "lbContainsLinks")->geometry(), QRect(32, 524, 369, 41));
+    QCOMPARE(control(page, "Image1")->geometry(), QRect(24, 16, 41, 49));
+    QCOMPARE(control(page, "lbName")->pos(), QPoint(80, 16));
+    QCOMPARE(control(page, "lbVersion")->pos(), QPoint(80, 48));
 }
 
 void TestPartnerWidgets::versionLabel_data() {
@@ -139,10 +147,11 @@ void TestPartnerWidgets::versionLabel() {
     QFETCH(QString, version);
     QFETCH(QString, expected);
     TAboutPage page;
-    QCOMPARE(page.lbVersion->text(), QStringLiteral("version:"));
-    page.lbVersion->setText(caption);
-    completeVersionLabel(page.lbVersion, version);
-    QCOMPARE(page.lbVersion->text(), expected);
+    QLabel* label = control(page, "lbVersion");
+    QCOMPARE(label->text(), QStringLiteral("version:"));
+    label->setText(caption);
+    page.completeVersionLabel(version);
+    QCOMPARE(label->text(), expected);
 }
 
 void TestPartnerWidgets::iconIsThePackagedSvg() {
@@ -158,7 +167,8 @@ void TestPartnerWidgets::iconIsThePackagedSvg() {
     QCOMPARE(qAlpha(expected.pixel(16, 16)), 255);
 
     TAboutPage page;
-    QCOMPARE(page.Image1->pixmap().toImage().convertToFormat(expected.format()), expected);
+    QCOMPARE(control(page, "Image1")->pixmap().toImage().convertToFormat(expected.format()),
+             expected);
     const QImage window = programIcon().pixmap(QSize(32, 32)).toImage();
     QCOMPARE(window.convertToFormat(expected.format()), expected);
 }
