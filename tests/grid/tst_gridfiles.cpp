@@ -161,7 +161,7 @@ void TestGridFiles::init() {
     m_watchdog = std::make_unique<test::ModalWatchdog>();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_g = std::make_unique<PlannerGrid>();
+    m_g = std::make_unique<PlannerGrid>(*m_platform);
 }
 
 void TestGridFiles::cleanup() {

@@ -45,7 +45,7 @@ private:
 
 void TestGridPointer::init() {
     m_platform = std::make_unique<test::FakePlatform>();
-    m_g = std::make_unique<PlannerGrid>();
+    m_g = std::make_unique<PlannerGrid>(*m_platform);
     QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
     m_g->addDefaultRow();
     m_g->addDefaultRow();

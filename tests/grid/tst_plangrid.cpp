@@ -110,7 +110,7 @@ private:
 void TestPlanGrid::init() {
     m_platform = std::make_unique<test::FakePlatform>();
     m_watchdog = std::make_unique<test::ModalWatchdog>();
-    m_g = std::make_unique<PlannerGrid>();
+    m_g = std::make_unique<PlannerGrid>(*m_platform);
     QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
 }
 
@@ -973,7 +973,7 @@ void TestPlanGrid::darkSchemeKeepsTextLegibleOnTheGridsColours() {
         dark.setColor(role, Qt::white);
     dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
     QApplication::setPalette(dark);
-    m_g = std::make_unique<PlannerGrid>(); // widgets take the palette they are made with
+    m_g = std::make_unique<PlannerGrid>(*m_platform); // widgets take the palette they are made with
     QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
 
     TPlanGrid& grid = *m_g->grid;

@@ -187,8 +187,8 @@ private:
 
 void TestRowStreamProperty::init() {
     m_platform = std::make_unique<test::FakePlatform>();
-    m_source = std::make_unique<PlannerGrid>();
-    m_target = std::make_unique<PlannerGrid>();
+    m_source = std::make_unique<PlannerGrid>(*m_platform);
+    m_target = std::make_unique<PlannerGrid>(*m_platform);
 }
 
 void TestRowStreamProperty::cleanup() {
