@@ -57,6 +57,7 @@ private slots:
     void focusRowKeepsTheFocusedColumn();
     void clearRowsLeavesNoFocus();
     void updateBracketNestsAndRepaintsOnce();
+    void codeWritesAnnounceTheChangedCell();
 
     // Editing and notifications.
     void typingIntoTheFpsEditorNotifiesEachChange();
@@ -336,6 +337,20 @@ void TestPlanGrid::updateBracketNestsAndRepaintsOnce() {
     QCOMPARE(grid.model()->index(0, 3).data().toString(), QStringLiteral("25"));
     grid.EndUpdate(); // unbalanced: ignored
     QVERIFY(!grid.isUpdating());
+}
+
+void TestPlanGrid::codeWritesAnnounceTheChangedCell() {
+    // Recalculated cells repaint only when the view learns which cell changed.
+    TPlanGrid& grid = *m_g->grid;
+    m_g->addDefaultRow();
+    TGridRow* row = m_g->addDefaultRow();
+    QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
+    grid.SetCellValue(row, 6, 12.5);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed[0][0].toModelIndex(), m_g->index(1, 6));
+    QCOMPARE(changed[0][1].toModelIndex(), m_g->index(1, 6));
+    grid.SetCellValue(row, 6, 12.5); // the same text: nothing to repaint
+    QCOMPARE(changed.size(), 1);
 }
 
 // Editing and notifications ----------------------------------------------------

@@ -9,10 +9,39 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTest>
+#include <atomic>
+#include <cstdlib>
+#include <new>
 
 using namespace vantrel;
 using vantrel::test::StreamBytes;
 using vantrel::test::workedExampleBytes;
+
+// Every allocation of this program passes here, so that a test can see the
+// largest one a read asks for. While watched, a request beyond a gigabyte is
+// refused rather than handed to the system, which might grant it.
+namespace {
+std::atomic<bool> g_watchingAllocations{false};
+std::atomic<std::size_t> g_largestAllocation{0};
+} // namespace
+
+void* operator new(std::size_t size) {
+    if (g_watchingAllocations.load(std::memory_order_relaxed)) {
+        if (size > g_largestAllocation.load())
+            g_largestAllocation = size;
+        if (size > (std::size_t(1) << 30))
+            throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
 
 namespace {
 
@@ -122,6 +151,7 @@ private slots:
     void negativeTextLengthFails();
     void oversizeCountsAndLengthsFail_data();
     void oversizeCountsAndLengthsFail();
+    void hugeRowCountAllocatesNothingBeforeFailing();
     void deeplyNestedChainReadsAndWrites();
     void randomMutationsNeverCrash();
 };
@@ -557,6 +587,24 @@ void TestRowStream::oversizeCountsAndLengthsFail_data() {
 void TestRowStream::oversizeCountsAndLengthsFail() {
     QFETCH(QByteArray, bytes);
     QVERIFY(failsToRead(bytes));
+}
+
+void TestRowStream::hugeRowCountAllocatesNothingBeforeFailing() {
+    // Twelve bytes that promise 2^31 - 1 rows: the count alone must size nothing.
+    const QByteArray bytes =
+        StreamBytes().int32(-1).int32(std::numeric_limits<qint32>::max()).int32(24).bytes();
+    QCOMPARE(bytes.size(), 12);
+    bool failed = false;
+    g_largestAllocation = 0;
+    g_watchingAllocations = true;
+    try {
+        failed = failsToRead(bytes);
+    } catch (const std::bad_alloc&) {
+    }
+    g_watchingAllocations = false;
+    QVERIFY(failed);
+    QVERIFY2(g_largestAllocation < 4096,
+             qPrintable(QString("%1 bytes asked for").arg(g_largestAllocation.load())));
 }
 
 void TestRowStream::deeplyNestedChainReadsAndWrites() {
