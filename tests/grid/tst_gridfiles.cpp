@@ -132,7 +132,7 @@ private slots:
     void cleanup();
 
     void savesTheDefaultRowAsTheWorkedExample();
-    void savesAnEmptyGridAsEightBytes();
+    void emptyGridSavesAndLoadsAsNoRows();
     void saveLoadSaveGivesTheSameBytes();
     void loadFocusesTheFirstRowInOneUpdateBracket();
     void loadsTheOlderLayoutAndRemembersIt();
@@ -189,10 +189,10 @@ void TestGridFiles::savesTheDefaultRowAsTheWorkedExample() {
     QCOMPARE(bytes.toHex(' '), test::workedExampleBytes().toHex(' '));
 }
 
-void TestGridFiles::savesAnEmptyGridAsEightBytes() {
+void TestGridFiles::emptyGridSavesAndLoadsAsNoRows() {
+    // Its eight bytes are the row stream's to check.
     TPlanGrid& grid = *m_g->grid;
     grid.WriteRowsToFile(path("empty.ip"));
-    QCOMPARE(fileBytes(path("empty.ip")).toHex(' '), QByteArray("ff ff ff ff 00 00 00 00"));
     m_g->addDefaultRow();
     grid.ReadRowsFromFile(path("empty.ip"));
     QCOMPARE(grid.RowCount(), 0);

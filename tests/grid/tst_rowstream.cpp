@@ -100,6 +100,21 @@ QByteArray randomBytes(QRandomGenerator& random, int maxLength) {
     return bytes;
 }
 
+// A row of random texts and header values, now and then with sub-rows nested
+// up to three levels below it.
+std::unique_ptr<TGridRow> randomRow(QRandomGenerator& random, int depth) {
+    auto row = std::make_unique<TGridRow>();
+    const int texts = random.bounded(21);
+    for (int t = 0; t < texts; ++t)
+        row->setText(t, randomBytes(random, random.bounded(4) == 0 ? 600 : 20));
+    for (qint32* value : {&row->imageIndex, &row->selectedIndex, &row->stateIndex, &row->userData})
+        *value = qint32(random.generate());
+    if (depth < 3 && random.bounded(5) == 0)
+        for (int s = 1 + random.bounded(3); s > 0; --s)
+            row->subRows().push_back(randomRow(random, depth + 1));
+    return row;
+}
+
 // A chain of rows each nested in the one before, the given number of levels deep.
 QByteArray deepChainBytes(int levels) {
     StreamBytes s;
@@ -368,17 +383,8 @@ void TestRowStream::roundTripGivesIdenticalBytes() {
     for (int round = 0; round < 50; ++round) {
         TGridRowList rows;
         const int count = random.bounded(40);
-        for (int r = 0; r < count; ++r) {
-            auto row = std::make_unique<TGridRow>();
-            const int texts = random.bounded(21);
-            for (int t = 0; t < texts; ++t)
-                row->setText(t, randomBytes(random, random.bounded(4) == 0 ? 600 : 20));
-            row->imageIndex = qint32(random.generate());
-            row->userData = qint32(random.generate());
-            if (random.bounded(5) == 0)
-                row->subRows().push_back(rowOf({"sub", "row"}));
-            rows.push_back(std::move(row));
-        }
+        for (int r = 0; r < count; ++r)
+            rows.push_back(randomRow(random, 0));
         const QByteArray first = write(rows);
         const QByteArray second = write(read(first));
         QCOMPARE(second.size(), first.size());
