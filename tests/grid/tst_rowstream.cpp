@@ -17,7 +17,7 @@ using namespace vantrel;
 using vantrel::test::StreamBytes;
 using vantrel::test::workedExampleBytes;
 
-// Every allocation of this program passes here, so that a test can see the
+// Every operator new of this test program passes here, so that a test can see the
 // largest one a read asks for. While watched, a request beyond a gigabyte is
 // refused rather than handed to the system, which might grant it.
 namespace {
