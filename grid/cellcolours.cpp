@@ -1,7 +1,7 @@
 // The hover tint of the grid's cells.
 #include "grid/cellcolours.h"
 
-#include "grid/plangrid.h"
+#include "grid/gridlook.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +18,7 @@ int mix(int from, int to, double share) {
 
 QColor hoverTint(const QColor& background) {
     constexpr double kShare = 0.3;
-    const QColor line = TPlanGrid::gridLineColor();
+    const QColor line = gridLineColor();
     return QColor(mix(background.red(), line.red(), kShare),
                   mix(background.green(), line.green(), kShare),
                   mix(background.blue(), line.blue(), kShare));

@@ -1,6 +1,7 @@
 // Cell texts: 8-bit strings shown as UTF-8, and the text a written value becomes.
+#include "grid/celltext.h"
+
 #include "core/numbers.h"
-#include "grid/plangrid.h"
 
 namespace vantrel {
 

@@ -1,19 +1,16 @@
-// Grid columns: the header caption follows a caption change at once.
+// Grid columns: a caption change is announced at once.
 #include "grid/gridcolumn.h"
-
-#include "grid/plangrid.h"
 
 namespace vantrel {
 
-TGridColumn::TGridColumn(const QString& name, const QString& caption, int width, TPlanGrid* grid)
-    : QObject(grid), m_caption(caption), m_width(width) {
+TGridColumn::TGridColumn(const QString& name, const QString& caption, int width, QObject* parent)
+    : QObject(parent), m_caption(caption), m_width(width) {
     setObjectName(name);
 }
 
 void TGridColumn::setCaption(const QString& caption) {
     m_caption = caption;
-    if (auto* grid = qobject_cast<TPlanGrid*>(parent()))
-        grid->columnCaptionChanged(this);
+    emit captionChanged(this);
 }
 
 } // namespace vantrel

@@ -12,29 +12,34 @@ namespace vantrel {
 
 class TPlanGrid;
 
+// No column may be dragged narrower.
+inline constexpr int kMinColumnWidth = 20;
+
 class TGridColumn : public QObject {
     Q_OBJECT
 public:
     enum class Kind { Text, Pick, Spin };
 
-    TGridColumn(const QString& name, const QString& caption, int width, TPlanGrid* grid);
+    TGridColumn(const QString& name, const QString& caption, int width, QObject* parent);
 
     virtual Kind kind() const { return Kind::Text; }
 
     QString caption() const { return m_caption; }
-    void setCaption(const QString& caption); // header follows at once
+    void setCaption(const QString& caption); // raises captionChanged
     int width() const { return m_width; }
     QColor color() const { return m_color; } // invalid: the grid's own colour
     void setColor(const QColor& color) { m_color = color; }
     bool readOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
-    int minWidth() const { return 20; }
+    int minWidth() const { return kMinColumnWidth; }
     int cellIndex() const { return m_cellIndex; }
 
 signals:
     // Raised on every change of the open editor's text made by the user
     // (never by code), with this column as the sender.
     void change(vantrel::TGridColumn* sender);
+    // The caption changed; the grid's header follows at once.
+    void captionChanged(const vantrel::TGridColumn* column);
 
 private:
     friend class TPlanGrid;

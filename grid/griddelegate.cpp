@@ -4,6 +4,7 @@
 #include "grid/cellcolours.h"
 #include "grid/celleditor.h"
 #include "grid/gridcolumn.h"
+#include "grid/gridlook.h"
 #include "grid/gridmodel.h"
 #include "grid/pickeditor.h"
 #include "grid/plangrid.h"
@@ -17,12 +18,13 @@
 
 namespace vantrel {
 
-TGridDelegate::TGridDelegate(TPlanGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+TGridDelegate::TGridDelegate(TPlanGrid* grid, TPlatform& platform)
+    : QStyledItemDelegate(grid), m_grid(grid), m_platform(platform) {}
 
 void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const {
     const TGridColumn* column = m_grid->column(index.column());
-    const QRect cell = option.rect.adjusted(0, 0, -1, -TPlanGrid::kRowSeparatorWidth);
+    const QRect cell = option.rect.adjusted(0, 0, -1, -kRowSeparatorWidth);
     const QModelIndex current = m_grid->currentIndex();
     const bool focusedRow = current.isValid() && current.row() == index.row();
     const bool active = m_grid->hasFocusWithin();
@@ -36,7 +38,7 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         foreground = option.palette.color(QPalette::Active, QPalette::HighlightedText);
     } else {
         if (focusedRow)
-            background = TPlanGrid::hideSelectionColor();
+            background = hideSelectionColor();
         if (option.state & QStyle::State_MouseOver)
             background = hoverTint(background);
         // The grid's own light colours keep a dark text under a dark scheme.
@@ -59,11 +61,10 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         painter->drawRect(cell.adjusted(0, 0, -1, -1));
     }
     // Cell borders: one pixel on the right, the row separator below.
-    const QColor line = TPlanGrid::gridLineColor();
+    const QColor line = gridLineColor();
     painter->fillRect(QRect(option.rect.right(), option.rect.top(), 1, option.rect.height()), line);
-    painter->fillRect(QRect(option.rect.left(),
-                            option.rect.bottom() - TPlanGrid::kRowSeparatorWidth + 1,
-                            option.rect.width(), TPlanGrid::kRowSeparatorWidth),
+    painter->fillRect(QRect(option.rect.left(), option.rect.bottom() - kRowSeparatorWidth + 1,
+                            option.rect.width(), kRowSeparatorWidth),
                       line);
     painter->restore();
 }
@@ -79,7 +80,7 @@ QWidget* TGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         editor = new TPickCellEditor(static_cast<TGridPickColumn*>(column), parent);
         break;
     case TGridColumn::Kind::Spin:
-        editor = new TSpinCellEditor(static_cast<TGridSpinColumn*>(column), parent);
+        editor = new TSpinCellEditor(static_cast<TGridSpinColumn*>(column), m_platform, parent);
         break;
     case TGridColumn::Kind::Text:
         editor = new TCellEditor(column, parent);
@@ -115,7 +116,7 @@ void TGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 
 void TGridDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                          const QModelIndex&) const {
-    editor->setGeometry(option.rect.adjusted(0, 0, -1, -TPlanGrid::kRowSeparatorWidth));
+    editor->setGeometry(option.rect.adjusted(0, 0, -1, -kRowSeparatorWidth));
 }
 
 void TGridDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {

@@ -10,11 +10,12 @@ namespace vantrel {
 
 class TPlanGrid;
 class TCellEditor;
+class TPlatform;
 
 class TGridDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    explicit TGridDelegate(TPlanGrid* grid);
+    TGridDelegate(TPlanGrid* grid, TPlatform& platform);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -39,6 +40,7 @@ private:
     void closeIfOpen(const QPointer<TCellEditor>& editor, EndEditHint hint);
 
     TPlanGrid* m_grid;
+    TPlatform& m_platform; // for the spin editors
 };
 
 } // namespace vantrel

@@ -1,8 +1,8 @@
 // The grid's table model.
 #include "grid/gridmodel.h"
 
+#include "grid/celltext.h"
 #include "grid/gridcolumn.h"
-#include "grid/plangrid.h"
 
 #include <QBrush>
 

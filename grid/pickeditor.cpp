@@ -245,7 +245,7 @@ void TPickCellEditor::keyPressEvent(QKeyEvent* event) {
 
 void TPickCellEditor::resizeEvent(QResizeEvent* event) {
     TCellEditor::resizeEvent(event);
-    const int w = std::min(16, width() / 3);
+    const int w = std::min(kButtonWidth, width() / 3);
     m_button->setGeometry(width() - w, 0, w, height());
     setTextMargins(0, 0, w, 0);
 }

@@ -18,6 +18,9 @@ class TPickCellEditor : public TCellEditor {
 public:
     TPickCellEditor(TGridPickColumn* column, QWidget* parent);
 
+    // The drop-down button at the right end, where a click also opens the list.
+    static constexpr int kButtonWidth = 16;
+
     void openList();
     void closeList();
     bool isListOpen() const;

@@ -6,10 +6,12 @@
 #include "grid/celleditor.h"
 #include "grid/griddelegate.h"
 #include "grid/gridheader.h"
+#include "grid/gridlook.h"
 #include "grid/gridmodel.h"
 #include "grid/pickeditor.h"
 #include "platform/platform.h"
 #include "platform/ui/legibility.h"
+#include "platform/ui/pagebuilding.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -18,8 +20,9 @@
 
 namespace vantrel {
 
-TPlanGrid::TPlanGrid(QWidget* parent)
-    : QTableView(parent), m_model(new TGridModel(this)), m_delegate(new TGridDelegate(this)) {
+TPlanGrid::TPlanGrid(TPlatform& platform, QWidget* parent)
+    : QTableView(parent), m_platform(platform), m_model(new TGridModel(this)),
+      m_delegate(new TGridDelegate(this, platform)) {
     setHorizontalHeader(new TGridHeader(this));
     setModel(m_model);
     setItemDelegate(m_delegate);
@@ -36,7 +39,7 @@ TPlanGrid::TPlanGrid(QWidget* parent)
     top->setSectionsMovable(true);
     top->setSectionsClickable(false);
     top->setHighlightSections(false);
-    top->setMinimumSectionSize(20);
+    top->setMinimumSectionSize(kMinColumnWidth);
     top->setSectionResizeMode(QHeaderView::Interactive);
     top->setStretchLastSection(false);
     top->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -62,8 +65,7 @@ TPlanGrid::~TPlanGrid() {
     // An open editor gives up the focus as it is destroyed; nothing of a grid
     // that is already going may answer that.
     qApp->disconnect(this);
-    for (QObject* child : findChildren<QObject*>())
-        child->disconnect(this);
+    disconnectChildrenFrom(this);
     // Let the view go of the model before the model (a child) is released.
     QTableView::setModel(nullptr);
     delete m_model;
@@ -77,6 +79,7 @@ Column* TPlanGrid::addColumn(const QString& name, const QString& caption, int wi
     column->m_cellIndex = int(m_columns.size());
     m_columns.push_back(column);
     m_model->addColumn(column);
+    connect(column, &TGridColumn::captionChanged, this, &TPlanGrid::columnCaptionChanged);
     horizontalHeader()->resizeSection(column->m_cellIndex, std::max(width, column->minWidth()));
     return column;
 }
@@ -201,7 +204,7 @@ QString TPlanGrid::GetCellText(TGridRow* row, int cellIndex) const {
 }
 
 void TPlanGrid::SetCellValue(TGridRow* row, int cellIndex, const QVariant& value) {
-    m_model->setCellText(row, cellIndex, valueToCellText(value, platform().decimalSeparator()));
+    m_model->setCellText(row, cellIndex, valueToCellText(value, m_platform.decimalSeparator()));
 }
 
 // Editing --------------------------------------------------------------------
@@ -292,7 +295,7 @@ void TPlanGrid::mousePressEvent(QMouseEvent* event) {
         // A click on the right edge of a pick cell, where its button is, drops the list down.
         const QRect cell = visualRect(clicked);
         if (auto* pick = qobject_cast<TPickCellEditor*>(editorWidget());
-            pick && event->position().x() >= cell.right() - 16)
+            pick && event->position().x() >= cell.right() - TPickCellEditor::kButtonWidth)
             pick->openList();
     }
 }
@@ -327,10 +330,10 @@ void TPlanGrid::styleHeader() {
     const QColor hoverText = legibleText(palette().color(QPalette::ButtonText), hover);
     horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: palette(button); border: none;"
-                       " border-right: 1px solid rgb(180, 208, 243);"
-                       " border-bottom: 1px solid rgb(180, 208, 243); padding: 1px 3px; }"
-                       " QHeaderView::section:hover { background-color: %1; color: %2; }")
-            .arg(hover.name(), hoverText.name()));
+                       " border-right: 1px solid %1; border-bottom: 1px solid %1;"
+                       " padding: 1px 3px; }"
+                       " QHeaderView::section:hover { background-color: %2; color: %3; }")
+            .arg(gridLineColor().name(), hover.name(), hoverText.name()));
 }
 
 // Update bracket -----------------------------------------------------------

@@ -2,6 +2,7 @@
 // spin editors that report every text change while they are open.
 #pragma once
 
+#include "grid/celltext.h"
 #include "grid/gridcolumn.h"
 #include "grid/gridrow.h"
 #include "grid/rowstream.h"
@@ -15,26 +16,17 @@ class QIODevice;
 
 namespace vantrel {
 
+class TPlatform;
 class TGridModel;
 class TGridDelegate;
 class TCellEditor;
 
-// Cells hold 8-bit text; the desktop's 8-bit character set is UTF-8.
-QString cellTextToString(const QByteArray& text);
-QByteArray stringToCellText(const QString& text);
-// The start of a cell's text, at most maxBytes of it, cut between characters;
-// `cut` tells whether anything was left off. Keeps the work on a huge cell
-// independent of its length.
-QString cellTextStart(QByteArrayView text, qsizetype maxBytes, bool* cut = nullptr);
-
-// The text a value becomes in a cell: strings unchanged, integers in decimal,
-// doubles in the 15-digit general format with the given decimal separator.
-QByteArray valueToCellText(const QVariant& value, QChar decimalSeparator);
-
 class TPlanGrid : public QTableView {
     Q_OBJECT
 public:
-    explicit TPlanGrid(QWidget* parent = nullptr);
+    // The platform gives the decimal separator of written numbers and the
+    // spin editor's beep; it outlives the grid.
+    explicit TPlanGrid(TPlatform& platform, QWidget* parent = nullptr);
     ~TPlanGrid() override;
 
     // Columns are added in cell-index order; the grid owns them.
@@ -81,11 +73,6 @@ public:
     // The model behind the view.
     TGridModel* gridModel() const { return m_model; }
 
-    // The look: cell borders, the line between rows, and the
-    // marking of the focused row while the grid has no keyboard focus.
-    static QColor gridLineColor() { return QColor(180, 208, 243); }
-    static QColor hideSelectionColor() { return QColor(218, 254, 222); }
-    static constexpr int kRowSeparatorWidth = 2;
     // True while the grid or a widget inside it (the editor) has the focus.
     bool hasFocusWithin() const;
 
@@ -103,7 +90,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    friend class TGridColumn;
     friend class TGridDelegate;
     template <class Column>
     Column* addColumn(const QString& name, const QString& caption, int width);
@@ -121,6 +107,7 @@ private:
     void focusIndex(int row);
     void addCopyCommand();
 
+    TPlatform& m_platform;
     TGridModel* m_model;
     TGridDelegate* m_delegate;
     std::vector<TGridColumn*> m_columns;

@@ -23,7 +23,7 @@ constexpr qint64 kMinRecordBytes = 4 + kRowHeaderSize;
     throw EError(QStringLiteral("Stream read error"));
 }
 [[noreturn]] void writeError() {
-    throw EError(QStringLiteral("Stream write error"));
+    throw EError(QString::fromLatin1(kStreamWriteError));
 }
 
 // One cursor over the whole stream in memory. Every count and length is

@@ -20,6 +20,8 @@ enum class RowStreamLayout { Current, Older };
 
 inline constexpr qint32 kCurrentLayoutMarker = -1;
 inline constexpr qint32 kRowHeaderSize = 24;
+// The message of every failed write of a stream, also when a save fails.
+inline constexpr char kStreamWriteError[] = "Stream write error";
 
 // Writes the rows in the current layout. Throws EError("Stream write error").
 void writeRowStream(QIODevice& device, const TGridRowList& rows);

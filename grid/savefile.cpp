@@ -9,6 +9,7 @@
 
 #include "core/error.h"
 #include "grid/filekind.h"
+#include "grid/rowstream.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -41,7 +42,7 @@ using WriteContent = std::function<void(QIODevice&)>;
 }
 
 [[noreturn]] void writeError() {
-    throw EError(QStringLiteral("Stream write error"));
+    throw EError(QString::fromLatin1(kStreamWriteError));
 }
 
 // An open descriptor, closed on every way out.

@@ -40,8 +40,8 @@ QToolButton* makeStepButton(Qt::ArrowType arrow, QWidget* parent) {
 
 } // namespace
 
-TSpinCellEditor::TSpinCellEditor(TGridSpinColumn* column, QWidget* parent)
-    : TCellEditor(column, parent), m_spin(column) {
+TSpinCellEditor::TSpinCellEditor(TGridSpinColumn* column, TPlatform& platform, QWidget* parent)
+    : TCellEditor(column, parent), m_spin(column), m_platform(platform) {
     m_up = makeStepButton(Qt::UpArrow, this);
     m_down = makeStepButton(Qt::DownArrow, this);
     connect(m_up, &QToolButton::clicked, this, [this] { step(+1); });
@@ -87,7 +87,7 @@ void TSpinCellEditor::finishEditing() {
 }
 
 QString TSpinCellEditor::openingTextFor(const QString& cellText) const {
-    std::optional<double> number = readDecimal(cellText, platform().decimalSeparator());
+    std::optional<double> number = readDecimal(cellText, m_platform.decimalSeparator());
     if (!number)
         if (const auto i = readInt32(cellText))
             number = double(*i);
@@ -114,7 +114,7 @@ void TSpinCellEditor::keyPressEvent(QKeyEvent* event) {
         const bool accepted = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-';
         if (!control && !accepted) {
             // "," and "." would become the decimal separator, which an integer refuses.
-            platform().beep();
+            m_platform.beep();
             event->accept();
             return;
         }

@@ -10,11 +10,13 @@ class QToolButton;
 namespace vantrel {
 
 class TGridSpinColumn;
+class TPlatform;
 
 class TSpinCellEditor : public TCellEditor {
     Q_OBJECT
 public:
-    TSpinCellEditor(TGridSpinColumn* column, QWidget* parent);
+    // The platform reads the decimal separator and beeps at a refused key.
+    TSpinCellEditor(TGridSpinColumn* column, TPlatform& platform, QWidget* parent);
 
     // The integer read from the text; empty or unreadable text counts as MinValue.
     qint64 value() const;
@@ -37,6 +39,7 @@ private:
     void writeValue(qint64 value);
 
     TGridSpinColumn* m_spin;
+    TPlatform& m_platform;
     QToolButton* m_up;
     QToolButton* m_down;
 };

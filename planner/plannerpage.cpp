@@ -5,6 +5,7 @@
 #include "planner/gridplanrows.h"
 #include "planner/planclipboard.h"
 #include "planner/plannercolumns.h"
+#include "platform/platform.h"
 #include "platform/ui/anchors.h"
 #include "platform/ui/errorbox.h"
 #include "platform/ui/fieldnames.h"
@@ -73,7 +74,7 @@ TPlannerPage::~TPlannerPage() {
 }
 
 void TPlannerPage::createControls() {
-    planGrid = named(new TPlanGrid(this), "planGrid");
+    planGrid = named(new TPlanGrid(platform(), this), "planGrid");
     addPlannerColumns(*planGrid);
     m_rows = std::make_unique<TGridPlanRows>(*planGrid);
     btnAdd = pictureButton(this, "btnAdd", "&Add new type", addPicture());

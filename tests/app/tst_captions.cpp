@@ -23,7 +23,7 @@ namespace {
 TGridColumn* addColumn(QWidget* window, const QString& name, const QString& caption) {
     auto* grid = window->findChild<TPlanGrid*>();
     if (!grid)
-        grid = new TPlanGrid(window);
+        grid = new TPlanGrid(platform(), window);
     return grid->addTextColumn(name, caption, 50);
 }
 

@@ -16,10 +16,10 @@
 namespace vantrel::test {
 
 struct PlannerGrid {
-    PlannerGrid() {
+    explicit PlannerGrid(TPlatform& platform) : platform(platform) {
         window = std::make_unique<QWidget>();
         window->resize(720, 420);
-        grid = new TPlanGrid(window.get());
+        grid = new TPlanGrid(platform, window.get());
         grid->setGeometry(16, 48, 671, 340);
         addPlannerColumns(*grid);
         resolution = qobject_cast<TGridPickColumn*>(grid->column(0));
@@ -60,7 +60,7 @@ struct PlannerGrid {
         const QByteArrayList texts = defaultRowTexts();
         for (int i = 0; i < texts.size(); ++i)
             grid->SetCellValue(
-                row, i, QString::fromUtf8(texts[i]).replace(u'.', platform().decimalSeparator()));
+                row, i, QString::fromUtf8(texts[i]).replace(u'.', platform.decimalSeparator()));
         return row;
     }
 
@@ -86,6 +86,7 @@ struct PlannerGrid {
         QString editorText;
     };
 
+    TPlatform& platform;
     std::unique_ptr<QWidget> window;
     TPlanGrid* grid;
     TGridPickColumn* resolution;

@@ -6,6 +6,7 @@
 #include "tests/grid/fileconditions.h"
 #include "tests/grid/plannergrid.h"
 #include "tests/grid/streambytes.h"
+#include "tests/support/deadline.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/modalwatchdog.h"
 
@@ -54,6 +55,13 @@ QString errorOf(const std::function<void()>& action) {
         return e.message();
     }
     return QStringLiteral("<no error>");
+}
+
+// The error of a file operation on an entry that could block it for good (a
+// named pipe): should it block, the test run ends within seconds.
+QString errorWithoutBlocking(const std::function<void()>& action) {
+    const test::Deadline deadline(std::chrono::seconds(10), "a file operation blocked");
+    return errorOf(action);
 }
 
 QStringList rowTexts(const TPlanGrid& grid) {
@@ -124,7 +132,7 @@ private slots:
     void cleanup();
 
     void savesTheDefaultRowAsTheWorkedExample();
-    void savesAnEmptyGridAsEightBytes();
+    void emptyGridSavesAndLoadsAsNoRows();
     void saveLoadSaveGivesTheSameBytes();
     void loadFocusesTheFirstRowInOneUpdateBracket();
     void loadsTheOlderLayoutAndRemembersIt();
@@ -161,7 +169,7 @@ void TestGridFiles::init() {
     m_watchdog = std::make_unique<test::ModalWatchdog>();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_g = std::make_unique<PlannerGrid>();
+    m_g = std::make_unique<PlannerGrid>(*m_platform);
 }
 
 void TestGridFiles::cleanup() {
@@ -181,10 +189,10 @@ void TestGridFiles::savesTheDefaultRowAsTheWorkedExample() {
     QCOMPARE(bytes.toHex(' '), test::workedExampleBytes().toHex(' '));
 }
 
-void TestGridFiles::savesAnEmptyGridAsEightBytes() {
+void TestGridFiles::emptyGridSavesAndLoadsAsNoRows() {
+    // Its eight bytes are the row stream's to check.
     TPlanGrid& grid = *m_g->grid;
     grid.WriteRowsToFile(path("empty.ip"));
-    QCOMPARE(fileBytes(path("empty.ip")).toHex(' '), QByteArray("ff ff ff ff 00 00 00 00"));
     m_g->addDefaultRow();
     grid.ReadRowsFromFile(path("empty.ip"));
     QCOMPARE(grid.RowCount(), 0);
@@ -375,7 +383,7 @@ void TestGridFiles::notARegularFileIsRefusedAtOnce() {
     TGridRow* kept = m_g->addDefaultRow();
     const QString target = kind.startsWith('/') ? kind : path("plan.ip");
     const int socket = makeSpecialFile(kind, target);
-    const QString message = errorOf([&] { grid.ReadRowsFromFile(target); });
+    const QString message = errorWithoutBlocking([&] { grid.ReadRowsFromFile(target); });
     if (socket >= 0)
         ::close(socket);
     QCOMPARE(message, QStringLiteral("Cannot open file \"%1\". %2").arg(target, reason));
@@ -664,7 +672,7 @@ void TestGridFiles::whatIsNoRegularFileIsNeverOpenedForSaving() {
     struct stat was {};
     QCOMPARE(::lstat(name, &was), 0);
 
-    const QString message = errorOf([&] { grid.WriteRowsToFile(target); });
+    const QString message = errorWithoutBlocking([&] { grid.WriteRowsToFile(target); });
 
     char event[4096];
     const ssize_t events = ::read(watch, event, sizeof event);

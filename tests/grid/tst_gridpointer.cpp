@@ -31,6 +31,7 @@ private slots:
     void clickElsewhereClosesTheListWithoutPicking();
     void arrowOpensAndClosesTheList();
     void keysOpenAndCloseTheList();
+    void pageKeysInTheOpenListMoveByItsVisibleRows();
     void listsAndTheMenuUseTheWindowFont();
     void hoverTintsTheCellAndTheHeaderSection();
 
@@ -45,7 +46,7 @@ private:
 
 void TestGridPointer::init() {
     m_platform = std::make_unique<test::FakePlatform>();
-    m_g = std::make_unique<PlannerGrid>();
+    m_g = std::make_unique<PlannerGrid>(*m_platform);
     QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
     m_g->addDefaultRow();
     m_g->addDefaultRow();
@@ -148,6 +149,33 @@ void TestGridPointer::keysOpenAndCloseTheList() {
         QCOMPARE(m_g->grid->currentIndex(), m_g->index(0, 0));
     }
     QVERIFY(m_g->changes.isEmpty());
+}
+
+void TestGridPointer::pageKeysInTheOpenListMoveByItsVisibleRows() {
+    // The keys reach the popup, which has the keyboard while it is open.
+    m_g->resolution->DropDownRows = 3; // of eight items
+    TPickCellEditor* pick = openPickEditor(0);
+    QVERIFY(pick);
+    QVERIFY(test::pressKey(QStringLiteral("F4")));
+    QTRY_VERIFY(pick->isListOpen());
+    QListWidget* list = pick->list();
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+    QCOMPARE(list->currentRow(), 1); // the cell's own item
+    const struct {
+        const char* key;
+        Qt::Key code;
+        int row;
+    } steps[] = {{"Next", Qt::Key_PageDown, 4}, {"Next", Qt::Key_PageDown, 7},
+                 {"Next", Qt::Key_PageDown, 7}, {"Prior", Qt::Key_PageUp, 4},
+                 {"Prior", Qt::Key_PageUp, 1},  {"Prior", Qt::Key_PageUp, 0}};
+    for (const auto& step : steps) {
+        test::KeyReleases released(step.code);
+        QVERIFY(test::pressKey(QString::fromLatin1(step.key)));
+        QTRY_VERIFY(released.count > 0);
+        QCOMPARE(list->currentRow(), step.row);
+    }
+    QVERIFY(pick->isListOpen());
+    QVERIFY(m_g->changes.isEmpty()); // the highlight moved, not the text
 }
 
 void TestGridPointer::listsAndTheMenuUseTheWindowFont() {

@@ -57,6 +57,7 @@ private slots:
     void focusRowKeepsTheFocusedColumn();
     void clearRowsLeavesNoFocus();
     void updateBracketNestsAndRepaintsOnce();
+    void codeWritesAnnounceTheChangedCell();
 
     // Editing and notifications.
     void typingIntoTheFpsEditorNotifiesEachChange();
@@ -110,7 +111,7 @@ private:
 void TestPlanGrid::init() {
     m_platform = std::make_unique<test::FakePlatform>();
     m_watchdog = std::make_unique<test::ModalWatchdog>();
-    m_g = std::make_unique<PlannerGrid>();
+    m_g = std::make_unique<PlannerGrid>(*m_platform);
     QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
 }
 
@@ -336,6 +337,20 @@ void TestPlanGrid::updateBracketNestsAndRepaintsOnce() {
     QCOMPARE(grid.model()->index(0, 3).data().toString(), QStringLiteral("25"));
     grid.EndUpdate(); // unbalanced: ignored
     QVERIFY(!grid.isUpdating());
+}
+
+void TestPlanGrid::codeWritesAnnounceTheChangedCell() {
+    // Recalculated cells repaint only when the view learns which cell changed.
+    TPlanGrid& grid = *m_g->grid;
+    m_g->addDefaultRow();
+    TGridRow* row = m_g->addDefaultRow();
+    QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
+    grid.SetCellValue(row, 6, 12.5);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed[0][0].toModelIndex(), m_g->index(1, 6));
+    QCOMPARE(changed[0][1].toModelIndex(), m_g->index(1, 6));
+    grid.SetCellValue(row, 6, 12.5); // the same text: nothing to repaint
+    QCOMPARE(changed.size(), 1);
 }
 
 // Editing and notifications ----------------------------------------------------
@@ -973,7 +988,7 @@ void TestPlanGrid::darkSchemeKeepsTextLegibleOnTheGridsColours() {
         dark.setColor(role, Qt::white);
     dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
     QApplication::setPalette(dark);
-    m_g = std::make_unique<PlannerGrid>(); // widgets take the palette they are made with
+    m_g = std::make_unique<PlannerGrid>(*m_platform); // widgets take the palette they are made with
     QVERIFY(QTest::qWaitForWindowActive(m_g->window.get()));
 
     TPlanGrid& grid = *m_g->grid;

@@ -9,10 +9,39 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTest>
+#include <atomic>
+#include <cstdlib>
+#include <new>
 
 using namespace vantrel;
 using vantrel::test::StreamBytes;
 using vantrel::test::workedExampleBytes;
+
+// Every operator new of this test program passes here, so that a test can see the
+// largest one a read asks for. While watched, a request beyond a gigabyte is
+// refused rather than handed to the system, which might grant it.
+namespace {
+std::atomic<bool> g_watchingAllocations{false};
+std::atomic<std::size_t> g_largestAllocation{0};
+} // namespace
+
+void* operator new(std::size_t size) {
+    if (g_watchingAllocations.load(std::memory_order_relaxed)) {
+        if (size > g_largestAllocation.load())
+            g_largestAllocation = size;
+        if (size > (std::size_t(1) << 30))
+            throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
 
 namespace {
 
@@ -71,6 +100,21 @@ QByteArray randomBytes(QRandomGenerator& random, int maxLength) {
     return bytes;
 }
 
+// A row of random texts and header values, now and then with sub-rows nested
+// up to three levels below it.
+std::unique_ptr<TGridRow> randomRow(QRandomGenerator& random, int depth) {
+    auto row = std::make_unique<TGridRow>();
+    const int texts = random.bounded(21);
+    for (int t = 0; t < texts; ++t)
+        row->setText(t, randomBytes(random, random.bounded(4) == 0 ? 600 : 20));
+    for (qint32* value : {&row->imageIndex, &row->selectedIndex, &row->stateIndex, &row->userData})
+        *value = qint32(random.generate());
+    if (depth < 3 && random.bounded(5) == 0)
+        for (int s = 1 + random.bounded(3); s > 0; --s)
+            row->subRows().push_back(randomRow(random, depth + 1));
+    return row;
+}
+
 // A chain of rows each nested in the one before, the given number of levels deep.
 QByteArray deepChainBytes(int levels) {
     StreamBytes s;
@@ -122,6 +166,7 @@ private slots:
     void negativeTextLengthFails();
     void oversizeCountsAndLengthsFail_data();
     void oversizeCountsAndLengthsFail();
+    void hugeRowCountAllocatesNothingBeforeFailing();
     void deeplyNestedChainReadsAndWrites();
     void randomMutationsNeverCrash();
 };
@@ -338,17 +383,8 @@ void TestRowStream::roundTripGivesIdenticalBytes() {
     for (int round = 0; round < 50; ++round) {
         TGridRowList rows;
         const int count = random.bounded(40);
-        for (int r = 0; r < count; ++r) {
-            auto row = std::make_unique<TGridRow>();
-            const int texts = random.bounded(21);
-            for (int t = 0; t < texts; ++t)
-                row->setText(t, randomBytes(random, random.bounded(4) == 0 ? 600 : 20));
-            row->imageIndex = qint32(random.generate());
-            row->userData = qint32(random.generate());
-            if (random.bounded(5) == 0)
-                row->subRows().push_back(rowOf({"sub", "row"}));
-            rows.push_back(std::move(row));
-        }
+        for (int r = 0; r < count; ++r)
+            rows.push_back(randomRow(random, 0));
         const QByteArray first = write(rows);
         const QByteArray second = write(read(first));
         QCOMPARE(second.size(), first.size());
@@ -557,6 +593,24 @@ void TestRowStream::oversizeCountsAndLengthsFail_data() {
 void TestRowStream::oversizeCountsAndLengthsFail() {
     QFETCH(QByteArray, bytes);
     QVERIFY(failsToRead(bytes));
+}
+
+void TestRowStream::hugeRowCountAllocatesNothingBeforeFailing() {
+    // Twelve bytes that promise 2^31 - 1 rows: the count alone must size nothing.
+    const QByteArray bytes =
+        StreamBytes().int32(-1).int32(std::numeric_limits<qint32>::max()).int32(24).bytes();
+    QCOMPARE(bytes.size(), 12);
+    bool failed = false;
+    g_largestAllocation = 0;
+    g_watchingAllocations = true;
+    try {
+        failed = failsToRead(bytes);
+    } catch (const std::bad_alloc&) {
+    }
+    g_watchingAllocations = false;
+    QVERIFY(failed);
+    QVERIFY2(g_largestAllocation < 4096,
+             qPrintable(QString("%1 bytes asked for").arg(g_largestAllocation.load())));
 }
 
 void TestRowStream::deeplyNestedChainReadsAndWrites() {

@@ -26,6 +26,9 @@ private slots:
                            "<tr><td>&lt;b&gt;R&amp;D&lt;/b&gt;</td><td>tab\there &quot;q&quot;"
                            "</td><td>two\nlines</td></tr>\n"
                            "<tr><td>ИТОГО:</td><td>10</td><td>3,68</td></tr>\n</table>")));
+        // A carriage return breaks a line in a spreadsheet as a newline does.
+        QCOMPARE(planCopy({"A"}, {{"one\rtwo"}}, {}, "T").tsv,
+                 QStringLiteral("A\n\"one\rtwo\"\nT\n"));
         // A total's column dragged first: the label takes the first free cell.
         QCOMPARE(planCopy({"FPS", "Resolution"}, {}, {{0, "10"}}, "TOTAL:").tsv,
                  QStringLiteral("FPS\tResolution\n10\tTOTAL:\n"));
