@@ -1,5 +1,6 @@
 // The main window as a user meets it: start-up state, layout, anchoring,
-// accelerators, and the planner's commands through its buttons.
+// accelerators, and failed saves inside the program's own application object
+// (its signal handling keeps a write past the file-size limit survivable).
 #include "app/application.h"
 #include "app/calc.h"
 #include "grid/gridcolumn.h"
@@ -24,7 +25,6 @@
 #include <QTest>
 #include <fcntl.h>
 #include <optional>
-#include <span>
 #include <sys/stat.h>
 #include <unistd.h>
 
