@@ -2,7 +2,6 @@
 
 #include "app/captions/captions.h"
 #include "app/windowfont.h"
-#include "grid/plangrid.h"
 #include "lens/lenspage.h"
 #include "partners/aboutpage.h"
 #include "partners/partnerbanner.h"
@@ -33,7 +32,8 @@ template <class Page> Page* placed(Page* page, TTabSheet* sheet) {
 
 } // namespace
 
-TCalc::TCalc(QWidget* parent) : QWidget(parent), adverts(platform()) {
+TCalc::TCalc(TPlatform& platform, TFileDialog::Chooser chooser, QWidget* parent)
+    : QWidget(parent), adverts(platform), m_platform(platform) {
     setObjectName(QStringLiteral("Calc"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setWindowIcon(programIcon());
@@ -61,29 +61,29 @@ TCalc::TCalc(QWidget* parent) : QWidget(parent), adverts(platform()) {
         new TTabSheet(QStringLiteral("tsFocus"), QStringLiteral("Lens && Angle"), PageControl1);
     tsAbout = new TTabSheet(QStringLiteral("tsAbout"), QStringLiteral("?"), PageControl1);
     tsAbout->setTabAccessibleName(QStringLiteral("About"));
-    plannerPage = placed(new TPlannerPage(tsCalc), tsCalc);
-    lensPage = placed(new lens::TLensPage(platform().decimalSeparator(), tsFocus), tsFocus);
+    plannerPage = placed(new TPlannerPage(platform, std::move(chooser), tsCalc), tsCalc);
+    lensPage = placed(new lens::TLensPage(platform.decimalSeparator(), tsFocus), tsFocus);
     aboutPage = placed(new TAboutPage(tsAbout), tsAbout);
     PageControl1->setCurrentWidget(tsCalc);
-    banner =
-        new TPartnerBanner(plannerPage->lbBanner, plannerPage->lbLink, adverts, platform(), this);
+    banner = new TPartnerBanner(plannerPage->bannerLabel(), plannerPage->linkLabel(), adverts,
+                                platform, this);
     connect(plannerPage, &TPlannerPage::focusedRowRecalculated, this, &TCalc::ChangeAd);
     acceptPlanDrops(this, [this](const QString& path) { plannerPage->loadPlanFile(path); });
 
     MyFormCreate();
     // First in the tab order, the grid has the keyboard when the window first shows.
-    plannerPage->planGrid->setFocus(Qt::OtherFocusReason);
+    plannerPage->focusGrid();
 }
 
 TCalc::~TCalc() = default;
 
 // The start-up sequence, run once before the window is first shown.
 void TCalc::MyFormCreate() {
-    adverts.setLastAdTick(platform().tickCount());
+    adverts.setLastAdTick(m_platform.tickCount());
     adverts.random().seedFromClock();
     lensPage->selectDefaultSensor();
     plannerPage->fillPickLists();
-    SystemLanguage = languageByte(platform());
+    SystemLanguage = languageByte(m_platform);
     LocalizeCaptions(this, SystemLanguage);
     nameFieldsByLabels(this);
     aboutPage->completeVersionLabel();

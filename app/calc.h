@@ -3,6 +3,7 @@
 #pragma once
 
 #include "partners/adrotation.h"
+#include "planner/filedialog.h"
 
 #include <QMargins>
 #include <QWidget>
@@ -14,6 +15,7 @@ namespace vantrel {
 class TAboutPage;
 class TPartnerBanner;
 class TPlannerPage;
+class TPlatform;
 class TTabSheet;
 
 namespace lens {
@@ -23,12 +25,26 @@ class TLensPage;
 class TCalc : public QWidget {
     Q_OBJECT
 public:
-    explicit TCalc(QWidget* parent = nullptr);
+    // The platform answers the language, the clock and the decimal separator;
+    // the chooser answers the planner's open and save dialogs (empty: Qt's
+    // dialogs ask the user).
+    explicit TCalc(TPlatform& platform, TFileDialog::Chooser chooser = {},
+                   QWidget* parent = nullptr);
     ~TCalc() override;
 
-    void MyFormCreate();
     void ChangeAd();
 
+    // Which partner record is on show and when the banner may next rotate.
+    TAdverts adverts;
+
+private:
+    void MyFormCreate();
+
+    TPlatform& m_platform;
+    // Rotates the partner texts of the planner page's banner and link.
+    TPartnerBanner* banner;
+    // The low eight bits of the system's language, stored at start-up.
+    int SystemLanguage = 0;
     QTabWidget* PageControl1;
     TTabSheet* tsCalc;
     TTabSheet* tsFocus;
@@ -36,12 +52,6 @@ public:
     TPlannerPage* plannerPage;
     lens::TLensPage* lensPage;
     TAboutPage* aboutPage;
-    // Which partner record is on show and when the banner may next rotate.
-    TAdverts adverts;
-    // Rotates the partner texts of the planner page's banner and link.
-    TPartnerBanner* banner;
-    // The low eight bits of the system's language, stored at start-up.
-    int SystemLanguage = 0;
 };
 
 // The window's design figures: client area at start and its minimum.

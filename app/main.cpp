@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv) {
     vantrel::TApplication app(argc, argv);
-    vantrel::TCalc Calc;
+    vantrel::TCalc Calc(app.desktopPlatform());
     Calc.show();
     return app.exec();
 }

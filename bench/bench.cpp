@@ -1,15 +1,16 @@
 #include "bench/bench.h"
 
 #include "core/error.h"
+#include "core/numbers.h"
 #include "grid/plangrid.h"
 #include "planner/gridplanrows.h"
 #include "planner/planner.h"
-#include "platform/platform.h"
 #include "tests/grid/plannergrid.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QHash>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -30,7 +31,7 @@ QByteArray defaultRecord() {
     test::PlannerGrid planner;
     TGridPlanRows rows(*planner.grid);
     addCameraType(rows);
-    recalcFocusedRowCells(rows, platform().decimalSeparator());
+    recalcFocusedRowCells(rows, decimalSeparatorOf(QLocale()));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -2,12 +2,13 @@
 // has the wanted size. Baseline: repainting an empty box of that size, the
 // background and the flush to the window without any drawing.
 #include "bench/bench.h"
+#include "core/numbers.h"
 #include "lens/diagrambox.h"
 #include "lens/lenspage.h"
-#include "platform/platform.h"
 #include "tests/support/paintcounter.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTest>
 
 namespace vantrel::bench {
@@ -26,7 +27,7 @@ bool showAt(QWidget& window, QSize size) {
 }
 
 void diagram(benchmark::State& state, QSize box) {
-    lens::TLensPage page(platform().decimalSeparator());
+    lens::TLensPage page(decimalSeparatorOf(QLocale()));
     QWidget emptyWindow;
     auto* empty = new QWidget(&emptyWindow);
     empty->setGeometry(QRect(QPoint(160, 40), box));

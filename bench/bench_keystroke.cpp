@@ -4,14 +4,15 @@
 // box. Beside it the totals alone, per row, against walking the same cells
 // without reading them as numbers.
 #include "bench/bench.h"
+#include "core/numbers.h"
 #include "grid/plangrid.h"
 #include "planner/gridplanrows.h"
 #include "planner/planner.h"
-#include "platform/platform.h"
 #include "tests/grid/plannergrid.h"
 #include "tests/support/paintcounter.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QSpinBox>
 #include <QTest>
 #include <algorithm>
@@ -37,7 +38,7 @@ struct LoadedPlanner {
     test::PlannerGrid planner;
     TPlanGrid& grid = *planner.grid;
     TGridPlanRows rows{grid};
-    QChar separator = platform().decimalSeparator();
+    QChar separator = decimalSeparatorOf(QLocale());
 };
 
 // Seconds per keystroke into a bare spin box, or 0 when it missed one.

@@ -3,14 +3,15 @@
 // the recalculation of the focused row and the totals, and the repaint that
 // follows. Baseline: reading the same file's bytes into memory.
 #include "bench/bench.h"
+#include "core/numbers.h"
 #include "grid/plangrid.h"
 #include "planner/gridplanrows.h"
 #include "planner/planner.h"
-#include "platform/platform.h"
 #include "tests/grid/plannergrid.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 
 namespace vantrel::bench {
 
@@ -26,7 +27,7 @@ void load(benchmark::State& state, qsizetype rows) {
     test::PlannerGrid planner;
     TPlanGrid& grid = *planner.grid;
     TGridPlanRows planRows(grid);
-    const QChar separator = platform().decimalSeparator();
+    const QChar separator = decimalSeparatorOf(QLocale());
     TotalTexts totals;
     double figure = 0, baseline = 0;
     for (auto _ : state) {

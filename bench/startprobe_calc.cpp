@@ -6,7 +6,7 @@
 
 int main(int argc, char** argv) {
     vantrel::TApplication app(argc, argv);
-    vantrel::TCalc Calc;
+    vantrel::TCalc Calc(app.desktopPlatform());
     vantrel::bench::FirstPaintReport report(&Calc);
     Calc.show();
     return app.exec();

@@ -56,7 +56,7 @@ void TPlannerPage::cFPSDAYSCAMSChange(TGridColumn* sender) {
 void TPlannerPage::RecalcFocusedRow() {
     bool reachedTotals = false;
     swallowErrors(
-        [&] { reachedTotals = recalcFocusedRowCells(*m_rows, platform().decimalSeparator()); });
+        [&] { reachedTotals = recalcFocusedRowCells(*m_rows, m_platform.decimalSeparator()); });
     if (reachedTotals)
         swallowErrors([this] { RecalcTotals(); });
     m_recalcs.count();
@@ -64,7 +64,7 @@ void TPlannerPage::RecalcFocusedRow() {
 }
 
 void TPlannerPage::RecalcTotals() {
-    const TotalTexts totals = totalTexts(*m_rows, platform().decimalSeparator());
+    const TotalTexts totals = totalTexts(*m_rows, m_platform.decimalSeparator());
     showTotal(edFPS, totals.fps);
     showTotal(edBandwidth, totals.bandwidth);
     showTotal(edSpace, totals.diskSpace);

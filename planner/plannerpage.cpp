@@ -8,9 +8,9 @@
 #include "platform/platform.h"
 #include "platform/ui/anchors.h"
 #include "platform/ui/errorbox.h"
-#include "platform/ui/fieldnames.h"
 #include "platform/ui/legibility.h"
 #include "platform/ui/linklabel.h"
+#include "platform/ui/pagebuilding.h"
 #include "platform/ui/tabsheet.h"
 
 #include <QLabel>
@@ -20,11 +20,6 @@
 namespace vantrel {
 
 namespace {
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QPushButton* pictureButton(QWidget* page, const char* name, const QString& caption,
                            const QIcon& picture) {
@@ -44,19 +39,18 @@ QLineEdit* totalBox(QWidget* page, const char* name, const QString& designText) 
     return box;
 }
 
-QLabel* label(QWidget* page, const char* name, const QString& caption) {
-    return named(new QLabel(caption, page), name);
-}
-
 } // namespace
 
-TPlannerPage::TPlannerPage(QWidget* parent) : QWidget(parent) {
+TPlannerPage::TPlannerPage(TPlatform& platform, TFileDialog::Chooser chooser, QWidget* parent)
+    : QWidget(parent), m_platform(platform) {
     setObjectName(QStringLiteral("plannerPage"));
     resize(kTabPageDesignSize);
     m_layout = new TAnchorLayout(this, kTabPageDesignSize);
     createControls();
     placeControls();
-    setTabOrder();
+    // The partner link after the designed stops.
+    setTabChain(
+        {planGrid, btnAdd, btnRemove, edFPS, edBandwidth, edSpace, btnSave, btnLoad, lbLink});
     connectHandlers();
 
     OpenDialog1.DefaultExt = QStringLiteral("ip");
@@ -64,17 +58,18 @@ TPlannerPage::TPlannerPage(QWidget* parent) : QWidget(parent) {
     SaveDialog1.DefaultExt = QStringLiteral("ip");
     SaveDialog1.Filter = OpenDialog1.Filter;
     SaveDialog1.FileName = QStringLiteral("myconfig");
+    OpenDialog1.setChooser(chooser);
+    SaveDialog1.setChooser(std::move(chooser));
 }
 
 TPlannerPage::~TPlannerPage() {
     // An editor closing while the grid is torn down must not reach the
     // handlers of a page that is already half gone.
-    for (QObject* child : findChildren<QObject*>())
-        child->disconnect(this);
+    disconnectChildrenFrom(this);
 }
 
 void TPlannerPage::createControls() {
-    planGrid = named(new TPlanGrid(platform(), this), "planGrid");
+    planGrid = named(new TPlanGrid(m_platform, this), "planGrid");
     addPlannerColumns(*planGrid);
     m_rows = std::make_unique<TGridPlanRows>(*planGrid);
     btnAdd = pictureButton(this, "btnAdd", "&Add new type", addPicture());
@@ -84,11 +79,11 @@ void TPlannerPage::createControls() {
     edSpace = totalBox(this, "edSpace", "1 GB");
     btnSave = pictureButton(this, "btnSave", "&Save", savePicture());
     btnLoad = pictureButton(this, "btnLoad", "&Load", loadPicture());
-    lbFPS = label(this, "lbFPS", "Total FPS");
-    lbBand = label(this, "lbBand", "Bandwidth, Mbits/s");
-    lbDisk = label(this, "lbDisk", "Disk space,GB");
-    lbTotal = label(this, "lbTotal", "TOTAL:");
-    lbBanner = label(this, "lbBanner", QString());
+    lbFPS = namedLabel(this, "lbFPS", "Total FPS");
+    lbBand = namedLabel(this, "lbBand", "Bandwidth, Mbits/s");
+    lbDisk = namedLabel(this, "lbDisk", "Disk space,GB");
+    lbTotal = namedLabel(this, "lbTotal", "TOTAL:");
+    lbBanner = namedLabel(this, "lbBanner", QString());
     lbLink = named(new TLinkLabel(this), "lbLink");
     labelField(lbFPS, edFPS);
     labelField(lbBand, edBandwidth);
@@ -112,17 +107,6 @@ void TPlannerPage::placeControls() {
     m_layout->place(lbBanner, {16, 428, 329, 29}, kLeftBottom);
     // Sized to its caption, so the hand cursor and the click end with the text.
     m_layout->placeFitted(lbLink, {16, 456, 237, 13}, kLeftBottom);
-}
-
-void TPlannerPage::setTabOrder() {
-    QWidget::setTabOrder(planGrid, btnAdd);
-    QWidget::setTabOrder(btnAdd, btnRemove);
-    QWidget::setTabOrder(btnRemove, edFPS);
-    QWidget::setTabOrder(edFPS, edBandwidth);
-    QWidget::setTabOrder(edBandwidth, edSpace);
-    QWidget::setTabOrder(edSpace, btnSave);
-    QWidget::setTabOrder(btnSave, btnLoad);
-    QWidget::setTabOrder(btnLoad, lbLink); // the partner link after the designed stops
 }
 
 void TPlannerPage::connectHandlers() {
@@ -156,9 +140,16 @@ void TPlannerPage::fillPickLists() {
     vantrel::fillPickLists(*planGrid);
 }
 
-void TPlannerPage::setFileChooser(const TFileDialog::Chooser& chooser) {
-    OpenDialog1.setChooser(chooser);
-    SaveDialog1.setChooser(chooser);
+void TPlannerPage::focusGrid() {
+    planGrid->setFocus(Qt::OtherFocusReason);
+}
+
+QLabel* TPlannerPage::bannerLabel() const {
+    return lbBanner;
+}
+
+QLabel* TPlannerPage::linkLabel() const {
+    return lbLink;
 }
 
 } // namespace vantrel

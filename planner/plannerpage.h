@@ -5,7 +5,6 @@
 
 #include "planner/filedialog.h"
 #include "planner/recalccounter.h"
-#include "platform/ui/linklabel.h"
 
 #include <QWidget>
 #include <memory>
@@ -19,27 +18,42 @@ namespace vantrel {
 class TAnchorLayout;
 class TGridColumn;
 class TGridPlanRows;
+class TLinkLabel;
 class TPlanGrid;
+class TPlatform;
 
 class TPlannerPage : public QWidget {
     Q_OBJECT
 public:
-    explicit TPlannerPage(QWidget* parent = nullptr);
+    // The platform gives the decimal separator of computed texts; the chooser
+    // answers the open and save dialogs (empty: Qt's dialog asks the user).
+    explicit TPlannerPage(TPlatform& platform, TFileDialog::Chooser chooser = {},
+                          QWidget* parent = nullptr);
     ~TPlannerPage() override;
 
     // Start-up: the Resolution and Compression pick lists from the catalogue.
     void fillPickLists();
-    // Who answers the open and save dialogs; by default Qt's dialog asks the user.
-    void setFileChooser(const TFileDialog::Chooser& chooser);
     // Replaces the rows by those of a file and recalculates, as Load does
     // after its dialog; a file that cannot be read is reported in the error
     // box and nothing is recalculated.
     void loadPlanFile(const QString& path);
     // Recalculations of the focused row since the page was made.
     qint32 recalcCount() const { return m_recalcs.value(); }
+    // Gives the grid the keyboard.
+    void focusGrid();
+    // Where the partner banner shows its text and link.
+    QLabel* bannerLabel() const;
+    QLabel* linkLabel() const;
 
-    // Handlers, named after their control and event.
+    // The Add button's handler; start-up runs it for the first row.
     void btnAddClick();
+
+signals:
+    // The end of every RecalcFocusedRow, for the banner rotation.
+    void focusedRowRecalculated();
+
+private:
+    // Handlers, named after their control and event.
     void btnRemoveClick();
     void btnSaveClick();
     void btnLoadClick();
@@ -51,6 +65,12 @@ public:
     void RecalcFocusedRow();
     void RecalcTotals();
 
+    void createControls();
+    void placeControls();
+    void connectHandlers();
+    void connectChange(const char* column, void (TPlannerPage::*handler)(TGridColumn*));
+
+    TPlatform& m_platform;
     TPlanGrid* planGrid = nullptr;
     QPushButton* btnAdd = nullptr;
     QPushButton* btnRemove = nullptr;
@@ -63,23 +83,11 @@ public:
     QLabel* lbBand = nullptr;
     QLabel* lbDisk = nullptr;
     QLabel* lbTotal = nullptr;
-    // Where the partner banner shows its text and link.
     QLabel* lbBanner = nullptr;
     TLinkLabel* lbLink = nullptr;
 
     TFileDialog OpenDialog1{TFileDialog::Kind::Open};
     TFileDialog SaveDialog1{TFileDialog::Kind::Save};
-
-signals:
-    // The end of every RecalcFocusedRow, for the banner rotation.
-    void focusedRowRecalculated();
-
-private:
-    void createControls();
-    void placeControls();
-    void setTabOrder();
-    void connectHandlers();
-    void connectChange(const char* column, void (TPlannerPage::*handler)(TGridColumn*));
 
     TAnchorLayout* m_layout = nullptr;
     std::unique_ptr<TGridPlanRows> m_rows;

@@ -1,5 +1,5 @@
 // The few system services the program asks of its desktop, behind one
-// replaceable interface so that tests can answer them.
+// interface: the application object owns the desktop's, tests pass a fake.
 #pragma once
 
 #include <QChar>
@@ -28,11 +28,6 @@ public:
     // The user's decimal separator.
     virtual QChar decimalSeparator() const = 0;
 };
-
-// The platform in force: the desktop one unless a test installed another.
-TPlatform& platform();
-// Installs a replacement (not owned); nullptr restores the desktop platform.
-void setPlatform(TPlatform* replacement);
 
 // The low eight bits of the language identifier, as the program stores them.
 inline constexpr int kRussianLanguage = 25;

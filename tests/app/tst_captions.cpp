@@ -5,8 +5,8 @@
 #include "grid/plangrid.h"
 #include "partners/aboutpage.h"
 #include "partners/fileversion.h"
-#include "platform/platform.h"
 #include "platform/ui/tabsheet.h"
+#include "tests/support/fakeplatform.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -22,8 +22,9 @@ namespace {
 
 TGridColumn* addColumn(QWidget* window, const QString& name, const QString& caption) {
     auto* grid = window->findChild<TPlanGrid*>();
+    static test::FakePlatform platform;
     if (!grid)
-        grid = new TPlanGrid(platform(), window);
+        grid = new TPlanGrid(platform, window);
     return grid->addTextColumn(name, caption, 50);
 }
 

@@ -71,8 +71,9 @@ double inkContrast(QWidget* widget) {
     return most;
 }
 
-QImage pictureOfTab(TCalc& calc, QWidget* page) {
-    calc.PageControl1->setCurrentWidget(page);
+QImage pictureOfTab(TCalc& calc, const char* sheet) {
+    calc.findChild<QTabWidget*>("PageControl1")
+        ->setCurrentWidget(calc.findChild<QWidget*>(QString::fromLatin1(sheet)));
     QCoreApplication::processEvents();
     return calc.grab().toImage();
 }
@@ -99,15 +100,14 @@ private slots:
         m.start();
         TCalc& calc = *m.calc;
 
-        const QImage planner = pictureOfTab(calc, calc.tsCalc);
-        for (QLabel* label :
-             {static_cast<QLabel*>(calc.plannerPage->lbLink), calc.plannerPage->lbBanner}) {
+        const QImage planner = pictureOfTab(calc, "tsCalc");
+        for (QLabel* label : {m.control<QLabel>("lbLink"), m.control<QLabel>("lbBanner")}) {
             const QColor ink = label->palette().color(QPalette::WindowText);
             QVERIFY2(contrastRatio(ink, backgroundOf(label, planner)) >= kMinimumContrast,
                      qPrintable(label->objectName()));
         }
-        for (QLineEdit* box :
-             {calc.plannerPage->edFPS, calc.plannerPage->edBandwidth, calc.plannerPage->edSpace}) {
+        for (QLineEdit* box : {m.control<QLineEdit>("edFPS"), m.control<QLineEdit>("edBandwidth"),
+                               m.control<QLineEdit>("edSpace")}) {
             const QPalette p = box->palette();
             QCOMPARE(p.color(QPalette::Base), QColor(224, 238, 254));
             QVERIFY2(contrastRatio(p.color(QPalette::Text), p.color(QPalette::Base)) >=
@@ -115,7 +115,7 @@ private slots:
                      qPrintable(box->objectName()));
         }
 
-        const QImage about = pictureOfTab(calc, calc.tsAbout);
+        const QImage about = pictureOfTab(calc, "tsAbout");
         for (const char* name : {"lbName", "lbVersion"}) {
             auto* label = calc.findChild<QLabel*>(QLatin1String(name));
             QVERIFY(label);
@@ -125,7 +125,7 @@ private slots:
         }
 
         // The lens fields' computed and invalid-angle backgrounds.
-        const lens::TLensPage& lens = *calc.lensPage;
+        const lens::TLensPage& lens = *calc.findChild<lens::TLensPage*>("lensPage");
         auto* angle = lens.findChild<lens::TSpinEdit*>("seAngle");
         angle->setValue(0);
         angle->setValue(30);
@@ -140,7 +140,7 @@ private slots:
         }
 
         // The computed tilt is not editable, yet its value reads.
-        pictureOfTab(calc, calc.tsFocus);
+        pictureOfTab(calc, "tsFocus");
         const auto* tilt = lens.findChild<lens::TSpinEdit*>("seTilt");
         auto* tiltText = tilt->findChild<QLineEdit*>();
         QVERIFY(!tilt->isEnabled() && tiltText);
@@ -149,13 +149,13 @@ private slots:
 
         // A light scheme keeps the designed colours exactly.
         if (!dark) {
-            QCOMPARE(calc.plannerPage->lbLink->palette().color(QPalette::WindowText),
+            QCOMPARE(m.control<QLabel>("lbLink")->palette().color(QPalette::WindowText),
                      QColor(0, 0, 255));
             QCOMPARE(calc.findChild<QLabel*>(QStringLiteral("lbName"))
                          ->palette()
                          .color(QPalette::WindowText),
                      QColor(0, 64, 128));
-            QCOMPARE(calc.plannerPage->edFPS->palette().color(QPalette::Text),
+            QCOMPARE(m.control<QLineEdit>("edFPS")->palette().color(QPalette::Text),
                      QApplication::palette().color(QPalette::Text));
         }
     }
@@ -173,8 +173,8 @@ private slots:
             QApplication::setPalette(darkPalette());
         m.start();
         TCalc& calc = *m.calc;
-        const QImage picture = pictureOfTab(calc, calc.tsFocus);
-        const QWidget* pb = calc.lensPage->findChild<QWidget*>("pb");
+        const QImage picture = pictureOfTab(calc, "tsFocus");
+        const QWidget* pb = calc.findChild<QWidget*>("pb");
         QCOMPARE(pb->size(), QSize(339, 369));
         const auto at = [&](int x, int y) {
             return picture.pixelColor(pb->mapTo(&calc, QPoint(x, y)));

@@ -75,7 +75,10 @@ void TestNoSettings::clickAndAnswer(QPushButton* button,
 
 void TestNoSettings::dialogsLeaveNothingInTheUsersFolders() {
     test::FakePlatform platform;
-    TCalc calc;
+    TCalc calc(platform);
+    const auto button = [&](const char* name) {
+        return calc.findChild<QPushButton*>(QString::fromLatin1(name));
+    };
     calc.show();
     QVERIFY(QTest::qWaitForWindowExposed(&calc));
     const auto typeName = [](const QString& name) {
@@ -97,19 +100,19 @@ void TestNoSettings::dialogsLeaveNothingInTheUsersFolders() {
     };
     const auto cancel = [](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); };
 
-    clickAndAnswer(calc.plannerPage->btnSave, typeName("plan"));
+    clickAndAnswer(button("btnSave"), typeName("plan"));
     QVERIFY(QFile::exists(m_saveFolder + "/plan.ip"));
-    clickAndAnswer(calc.plannerPage->btnLoad, cancel);
+    clickAndAnswer(button("btnLoad"), cancel);
     // The save dialog offers the name chosen last.
     QString offered;
-    clickAndAnswer(calc.plannerPage->btnSave, [&](QFileDialog* dialog) {
+    clickAndAnswer(button("btnSave"), [&](QFileDialog* dialog) {
         offered = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
         cancel(dialog);
     });
     QCOMPARE(offered, QStringLiteral("plan.ip"));
-    calc.plannerPage->btnAddClick();
-    clickAndAnswer(calc.plannerPage->btnLoad, typeName("plan.ip"));
-    QCOMPARE(calc.plannerPage->planGrid->RowCount(), 1);
+    button("btnAdd")->click();
+    clickAndAnswer(button("btnLoad"), typeName("plan.ip"));
+    QCOMPARE(calc.findChild<TPlanGrid*>("planGrid")->RowCount(), 1);
 
     QCOMPARE(contentsOf(m_userRoot), QStringList());
 }

@@ -5,6 +5,7 @@
 #include "app/calc.h"
 #include "grid/plangrid.h"
 #include "planner/plannerpage.h"
+#include "platform/desktopplatform.h"
 #include "tests/app/appmain.h"
 #include "tests/support/modalwatchdog.h"
 #include "tests/support/realinput.h"
@@ -14,6 +15,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -57,10 +59,10 @@ class TestPlanCopy : public QObject {
 private slots:
     // The desktop platform answers language and separator from the locale.
     void init() {
-        calc = std::make_unique<TCalc>();
+        calc = std::make_unique<TCalc>(desktop);
         calc->show();
         QVERIFY(QTest::qWaitForWindowActive(calc.get()));
-        QTRY_COMPARE(QApplication::focusWidget(), calc->plannerPage->planGrid);
+        QTRY_COMPARE(QApplication::focusWidget(), &grid());
         QGuiApplication::clipboard()->clear();
     }
     void cleanup() {
@@ -69,15 +71,18 @@ private slots:
     }
 
     void ctrlCCopiesTheWholePlanAsShown() {
-        TPlanGrid& grid = *calc->plannerPage->planGrid;
-        calc->plannerPage->btnAddClick();
-        calc->plannerPage->btnAddClick();
-        grid.FocusRow(grid.RowAt(1));
-        grid.SetCellValue(grid.RowAt(1), 3, 25);
-        calc->plannerPage->RecalcFocusedRow();
+        TPlanGrid& grid = this->grid();
+        auto* add = calc->findChild<QPushButton*>("btnAdd");
+        add->click();
+        add->click();
+        grid.setCurrentIndex(grid.model()->index(1, 3));
+        QTest::keyClick(&grid, Qt::Key_Return);
+        QVERIFY(grid.editorWidget());
+        QTest::keyClicks(grid.editorWidget(), "25");
+        QTest::keyClick(grid.editorWidget(), Qt::Key_Return);
         grid.horizontalHeader()->moveSection(3, 0); // FPS dragged to the front
         const QStringList before = cells(grid);
-        const int recalcs = calc->plannerPage->recalcCount();
+        const int recalcs = page().recalcCount();
         int changes = 0;
         connect(&grid, &TPlanGrid::editChange, this, [&] { ++changes; });
 
@@ -101,27 +106,27 @@ private slots:
         QVERIFY(copied->html().contains("<td>" + shown("94.757080078125") + "</td>"));
         // Copying reads only.
         QCOMPARE(cells(grid), before);
-        QCOMPARE(calc->plannerPage->recalcCount(), recalcs);
+        QCOMPARE(page().recalcCount(), recalcs);
         QCOMPARE(changes, 0);
     }
 
     void ctrlCInAnOpenEditorCopiesItsSelection() {
-        TPlanGrid& grid = *calc->plannerPage->planGrid;
+        TPlanGrid& grid = this->grid();
         grid.setCurrentIndex(grid.model()->index(0, 3));
         QVERIFY(press("Return", Qt::Key_Return));
         QTRY_VERIFY(grid.editorWidget() && grid.editorWidget()->hasFocus());
-        const int recalcs = calc->plannerPage->recalcCount();
+        const int recalcs = page().recalcCount();
         QVERIFY(press("ctrl+c", Qt::Key_C));
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QVERIFY(copied);
         QCOMPARE(copied->text(), QString("10"));
         QVERIFY(!copied->hasHtml());
-        QCOMPARE(calc->plannerPage->recalcCount(), recalcs);
+        QCOMPARE(page().recalcCount(), recalcs);
         QVERIFY(grid.editorWidget());
     }
 
     void contextMenuCopiesInTheUsersLanguage() {
-        TPlanGrid& grid = *calc->plannerPage->planGrid;
+        TPlanGrid& grid = this->grid();
         // The menu runs its own event loop: its item is clicked from inside it.
         QString caption;
         QTimer menuWatch;
@@ -145,6 +150,10 @@ private slots:
     }
 
 private:
+    TPlanGrid& grid() const { return *calc->findChild<TPlanGrid*>("planGrid"); }
+    TPlannerPage& page() const { return *calc->findChild<TPlannerPage*>(); }
+
+    TDesktopPlatform desktop;
     test::ModalWatchdog watchdog;
     std::unique_ptr<TCalc> calc;
 };

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,12 +28,13 @@ namespace {
 // Every row's eight texts, then the three totals.
 QStringList plan(const TCalc& calc) {
     QStringList texts;
-    for (int r = 0; r < calc.plannerPage->planGrid->RowCount(); ++r)
+    const auto& grid = *calc.findChild<TPlanGrid*>("planGrid");
+    for (int r = 0; r < grid.RowCount(); ++r)
         for (int i = 0; i < 8; ++i)
-            texts << calc.plannerPage->planGrid->GetCellText(calc.plannerPage->planGrid->RowAt(r),
-                                                             i);
-    return texts << calc.plannerPage->edFPS->text() << calc.plannerPage->edBandwidth->text()
-                 << calc.plannerPage->edSpace->text();
+            texts << grid.GetCellText(grid.RowAt(r), i);
+    for (const char* total : {"edFPS", "edBandwidth", "edSpace"})
+        texts << calc.findChild<QLineEdit*>(total)->text();
+    return texts;
 }
 
 QMimeData* files(const QStringList& paths) {
@@ -70,11 +72,11 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         m.start();
         // A plan of two rows in plan.ip, with the window back at one row.
-        m.page().btnAddClick();
-        m.page().planGrid->SetCellValue(m.page().planGrid->RowAt(1), 3, 25);
+        click("btnAdd");
+        grid().SetCellValue(grid().RowAt(1), 3, 25);
         answerDialogs(path("plan.ip"));
-        m.page().btnSaveClick();
-        m.page().btnRemoveClick();
+        click("btnSave");
+        click("btnRemove");
     }
     void cleanup() { m.stop(); }
 
@@ -90,13 +92,13 @@ private slots:
         QFETCH(bool, overEditor);
         QVERIFY(name == "plan.ip" || QFile::copy(path("plan.ip"), path(name)));
         int before = m.page().recalcCount();
-        m.page().btnLoadClick();
+        click("btnLoad");
         const QStringList loaded = plan(*m.calc);
         QCOMPARE(m.page().recalcCount(), before + 1);
-        m.page().btnRemoveClick();
-        m.page().btnAddClick();
+        click("btnRemove");
+        click("btnAdd");
 
-        TPlanGrid& grid = *m.page().planGrid;
+        TPlanGrid& grid = this->grid();
         if (overEditor) {
             grid.edit(grid.model()->index(0, 3));
             QVERIFY(grid.editorWidget());
@@ -137,14 +139,14 @@ private slots:
         } else {
             mime->setText(path("plan.ip"));
         }
-        QLineEdit* field = m.calc->lensPage->findChild<QComboBox*>("cbWidth")->lineEdit();
+        QLineEdit* field = m.calc->findChild<QComboBox*>("cbWidth")->lineEdit();
         if (overField)
-            m.calc->PageControl1->setCurrentWidget(m.calc->tsFocus);
+            m.control<QTabWidget>("PageControl1")->setCurrentWidget(m.control("tsFocus"));
         const QString fieldText = field->text();
         const QStringList before = plan(*m.calc);
         const int count = m.page().recalcCount();
 
-        QVERIFY(!dragAndDrop(overField ? static_cast<QWidget*>(field) : m.page().planGrid, *mime));
+        QVERIFY(!dragAndDrop(overField ? static_cast<QWidget*>(field) : &grid(), *mime));
         QCoreApplication::processEvents(); // where a load, if any, would run
         QCOMPARE(plan(*m.calc), before);
         QCOMPARE(m.page().recalcCount(), count);
@@ -160,7 +162,7 @@ private slots:
         const int count = m.page().recalcCount();
         m.watchdog->expectBox();
         std::unique_ptr<QMimeData> mime(files({empty}));
-        QVERIFY(dragAndDrop(m.page().planGrid, *mime));
+        QVERIFY(dragAndDrop(&grid(), *mime));
         QTRY_VERIFY(!m.watchdog->lastBoxText().isEmpty());
         const QString dropMessage = m.watchdog->lastBoxText();
         QCOMPARE(plan(*m.calc), before);
@@ -168,17 +170,19 @@ private slots:
 
         answerDialogs(empty);
         m.watchdog->expectBox();
-        m.page().btnLoadClick();
+        click("btnLoad");
         QCOMPARE(dropMessage, m.watchdog->lastBoxText());
         QCOMPARE(dropMessage, QString("Stream read error."));
     }
 
 private:
     void answerDialogs(const QString& fileName) {
-        m.page().setFileChooser([fileName](TFileDialog::Kind, const QString&) {
+        m.answer = [fileName](TFileDialog::Kind, const QString&) {
             return std::optional<QString>(fileName);
-        });
+        };
     }
+    void click(const char* button) { m.control<QPushButton>(button)->click(); }
+    TPlanGrid& grid() const { return *m.control<TPlanGrid>("planGrid"); }
 
     QString path(const QString& name) const { return dir->filePath(name); }
 

@@ -34,17 +34,18 @@ private slots:
         test::FakePlatform platform;
         platform.langId = langId;
         QLocale::setDefault(QLocale::c());
-        TCalc calc;
+        TCalc calc(platform);
+        auto* tabs = calc.findChild<QTabWidget*>("PageControl1");
         calc.resize(size);
         calc.show();
         QVERIFY(QTest::qWaitForWindowExposed(&calc));
         const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath("screens");
         QVERIFY(QDir().mkpath(folder));
-        for (int i = 0; i < calc.PageControl1->count(); ++i) {
-            calc.PageControl1->setCurrentIndex(i);
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
             QCoreApplication::processEvents();
             const QImage window = calc.grab().toImage();
-            const QString name = calc.PageControl1->widget(i)->objectName();
+            const QString name = tabs->widget(i)->objectName();
             QVERIFY(window.save(QDir(folder).filePath(name + suffix + ".png")));
             QCOMPARE(window.size(), calc.size() * window.devicePixelRatio());
             QSet<QRgb> colours;

@@ -17,7 +17,7 @@ private slots:
         test::CalcFixture f;
         f.start();
         QVERIFY(QTest::qWaitForWindowActive(f.calc.get()));
-        TPlanGrid* grid = f.calc->plannerPage->planGrid;
+        auto* grid = f.control<TPlanGrid>("planGrid");
         QTRY_COMPARE(QApplication::focusWidget(), grid);
         QCOMPARE(grid->currentIndex(), grid->model()->index(0, 0));
         QCOMPARE(grid->editorWidget(), nullptr);

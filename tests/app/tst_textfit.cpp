@@ -75,15 +75,16 @@ private slots:
         TCalc& calc = *m.calc;
 
         QStringList problems;
-        for (int tab = calc.PageControl1->count() - 1; tab >= 0; --tab) {
-            calc.PageControl1->setCurrentIndex(tab); // a hidden page is not laid out
+        auto* tabs = m.control<QTabWidget>("PageControl1");
+        for (int tab = tabs->count() - 1; tab >= 0; --tab) {
+            tabs->setCurrentIndex(tab); // a hidden page is not laid out
             QCoreApplication::processEvents();
-            for (QLabel* label : calc.PageControl1->widget(tab)->findChildren<QLabel*>())
+            for (QLabel* label : tabs->widget(tab)->findChildren<QLabel*>())
                 if (const QString problem = fitProblem(label); !problem.isEmpty())
                     problems << problem;
         }
 
-        const QHeaderView* header = calc.plannerPage->planGrid->horizontalHeader();
+        const QHeaderView* header = m.control<TPlanGrid>("planGrid")->horizontalHeader();
         for (int section = 0; section < header->count(); ++section) {
             const QString caption = header->model()->headerData(section, Qt::Horizontal).toString();
             if (header->fontMetrics().horizontalAdvance(caption) > captionRoom(header, section))
@@ -93,9 +94,9 @@ private slots:
         // Every record's banners, whatever language and zone would pick them.
         for (int number = 1; number <= kAdCount; ++number) {
             for (const QString& text : {builtInAd(number).Banner, builtInAd(number).AltBanner}) {
-                calc.plannerPage->lbBanner->setText(text);
-                if (const QString problem = fitProblem(calc.plannerPage->lbBanner);
-                    !problem.isEmpty())
+                QLabel* banner = m.control<QLabel>("lbBanner");
+                banner->setText(text);
+                if (const QString problem = fitProblem(banner); !problem.isEmpty())
                     problems << problem;
             }
         }
@@ -107,7 +108,7 @@ private slots:
     // The clickable link covers its caption and no more, for every record.
     void linkIsAsWideAsItsCaption() {
         start(0x0409);
-        QLabel* link = m.page().lbLink;
+        QLabel* link = m.control<QLabel>("lbLink");
         for (int number = 1; number <= kAdCount; ++number) {
             const QString caption = builtInAd(number).LinkCaption;
             link->setText(caption);
@@ -123,9 +124,8 @@ private:
     // A fresh window on a system of the given language.
     void start(quint16 langId) {
         m.start();
-        m.calc.reset();
         m.platform->langId = langId;
-        m.calc = std::make_unique<TCalc>();
+        m.restart();
         m.calc->show();
         QVERIFY(QTest::qWaitForWindowExposed(m.calc.get()));
     }

@@ -6,12 +6,7 @@
 
 namespace vantrel::test {
 
-FakePlatform::FakePlatform() : separator(decimalSeparatorOf(QLocale())) {
-    setPlatform(this);
-}
-FakePlatform::~FakePlatform() {
-    setPlatform(nullptr);
-}
+FakePlatform::FakePlatform() : separator(decimalSeparatorOf(QLocale())) {}
 
 bool FakePlatform::openUrl(const QString& url) {
     openedUrls << url;

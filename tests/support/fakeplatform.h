@@ -1,4 +1,4 @@
-// A platform whose answers a test sets; installs itself for its lifetime.
+// A platform whose answers a test sets; a test passes it to what it builds.
 #pragma once
 
 #include "platform/platform.h"
@@ -10,7 +10,6 @@ namespace vantrel::test {
 class FakePlatform : public TPlatform {
 public:
     FakePlatform();
-    ~FakePlatform() override;
 
     quint16 systemDefaultLangId() const override { return langId; }
     int timeZoneBiasMinutes() const override { return biasMinutes; }

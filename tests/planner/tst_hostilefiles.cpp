@@ -1,17 +1,11 @@
-// Hostile configuration files through the window's real Load button: a broken
-// file ends in the error box with the rows as they were, a strange but
-// complete one loads, and either way the window still answers afterwards.
-#include "app/application.h"
-#include "app/calc.h"
-#include "grid/plangrid.h"
-#include "planner/plannerpage.h"
-#include "tests/app/appmain.h"
+// Hostile configuration files through the planner page's real Load button: a
+// broken file ends in the error box with the rows as they were, a strange but
+// complete one loads, and either way the page still answers afterwards.
 #include "tests/grid/fileconditions.h"
 #include "tests/grid/streambytes.h"
+#include "tests/planner/pagefixture.h"
 #include "tests/support/defaultrow.h"
-#include "tests/support/fakeplatform.h"
 #include "tests/support/localenumber.h"
-#include "tests/support/modalwatchdog.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,19 +25,18 @@ using vantrel::test::StreamBytes;
 namespace {
 
 // Everything a failed load must leave as it was.
-struct WindowState {
-    explicit WindowState(const TCalc& calc) : counter(calc.plannerPage->recalcCount()) {
-        const TPlanGrid& grid = *calc.plannerPage->planGrid;
+struct PageState {
+    explicit PageState(const test::PageFixture& m) : counter(m.page->recalcCount()) {
+        const TPlanGrid& grid = m.grid();
         for (int r = 0; r < grid.RowCount(); ++r) {
             rows.push_back(grid.RowAt(r));
             for (qsizetype c = 0; c < grid.RowAt(r)->textCount(); ++c)
                 texts << grid.RowAt(r)->text(c);
         }
         focused = grid.FocusedRow();
-        totals = {calc.plannerPage->edFPS->text(), calc.plannerPage->edBandwidth->text(),
-                  calc.plannerPage->edSpace->text()};
+        totals = m.totals();
     }
-    bool operator==(const WindowState&) const = default;
+    bool operator==(const PageState&) const = default;
 
     std::vector<const TGridRow*> rows;
     QList<QByteArray> texts;
@@ -101,32 +94,21 @@ private:
     // Two rows, the second changed and focused, so a load has something to keep.
     void prepareRows();
     // A click on Add and a good load still work as they should.
-    void checkTheWindowStillAnswers();
+    void checkThePageStillAnswers();
 
-    TPlannerPage& page() const { return *m_calc->plannerPage; }
-
-    std::unique_ptr<test::FakePlatform> m_platform;
-    std::unique_ptr<test::ModalWatchdog> m_watchdog;
-    std::unique_ptr<TCalc> m_calc;
+    test::PageFixture m;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestHostileFiles::init() {
-    m_platform = std::make_unique<test::FakePlatform>();
-    m_watchdog = std::make_unique<test::ModalWatchdog>();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_calc = std::make_unique<TCalc>();
-    m_calc->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_calc.get()));
+    m.start();
 }
 
 void TestHostileFiles::cleanup() {
-    QCOMPARE(m_watchdog->unexpectedBoxes(), 0);
-    m_calc.reset();
+    m.stop();
     m_dir.reset();
-    m_watchdog.reset();
-    m_platform.reset();
 }
 
 QString TestHostileFiles::writeFile(const QByteArray& bytes) {
@@ -138,37 +120,32 @@ QString TestHostileFiles::writeFile(const QByteArray& bytes) {
 }
 
 void TestHostileFiles::clickLoad(const QString& path) {
-    page().setFileChooser(
-        [path](TFileDialog::Kind, const QString&) { return std::optional<QString>(path); });
-    QTest::mouseClick(page().btnLoad, Qt::LeftButton);
+    m.answer = [path](TFileDialog::Kind, const QString&) { return std::optional<QString>(path); };
+    QTest::mouseClick(m.control<QPushButton>("btnLoad"), Qt::LeftButton);
 }
 
 void TestHostileFiles::prepareRows() {
-    QTest::mouseClick(page().btnAdd, Qt::LeftButton);
-    TPlanGrid& grid = *page().planGrid;
-    QCOMPARE(grid.RowCount(), 2);
-    grid.FocusRow(grid.RowAt(1));
-    grid.SetCellValue(grid.RowAt(1), 5, 4);
-    page().RecalcFocusedRow();
-    QCOMPARE(page().edBandwidth->text(), localeNumber("18.4"));
+    QTest::mouseClick(m.control<QPushButton>("btnAdd"), Qt::LeftButton);
+    QCOMPARE(m.grid().RowCount(), 2);
+    m.typeInto(1, 5, "4");
+    QCOMPARE(m.grid().FocusedRow(), m.grid().RowAt(1));
+    QCOMPARE(m.totals()[1], localeNumber("18.4"));
 }
 
-void TestHostileFiles::checkTheWindowStillAnswers() {
-    TPlanGrid& grid = *page().planGrid;
+void TestHostileFiles::checkThePageStillAnswers() {
+    TPlanGrid& grid = m.grid();
     const int rows = grid.RowCount();
-    const int counter = page().recalcCount();
-    QTest::mouseClick(page().btnAdd, Qt::LeftButton);
+    const int counter = m.page->recalcCount();
+    QTest::mouseClick(m.control<QPushButton>("btnAdd"), Qt::LeftButton);
     QCOMPARE(grid.RowCount(), rows + 1);
-    QCOMPARE(page().recalcCount(), counter + 1);
-    QVERIFY(!m_calc->grab().isNull());
+    QCOMPARE(m.page->recalcCount(), counter + 1);
+    QVERIFY(!m.page->grab().isNull());
 
     clickLoad(writeFile(defaultRowStream(2)));
     QCOMPARE(grid.RowCount(), 2);
     QCOMPARE(grid.GetCellText(grid.RowAt(1), 1), QStringLiteral("MJPG-Medium (20)"));
     QCOMPARE(grid.FocusedRow(), grid.RowAt(0));
-    QCOMPARE(page().edFPS->text(), QStringLiteral("20"));
-    QCOMPARE(page().edBandwidth->text(), localeNumber("7.36"));
-    QCOMPARE(page().edSpace->text(), localeNumber("75.8056640625"));
+    QCOMPARE(m.totals(), (QStringList{"20", localeNumber("7.36"), localeNumber("75.8056640625")}));
 }
 
 void TestHostileFiles::brokenFilesShowTheReadErrorAndKeepTheRows_data() {
@@ -213,13 +190,13 @@ void TestHostileFiles::brokenFilesShowTheReadErrorAndKeepTheRows_data() {
 void TestHostileFiles::brokenFilesShowTheReadErrorAndKeepTheRows() {
     QFETCH(QByteArray, content);
     prepareRows();
-    const WindowState before(*m_calc);
-    m_watchdog->expectBox();
+    const PageState before(m);
+    m.watchdog->expectBox();
     clickLoad(writeFile(content));
-    QCOMPARE(m_watchdog->lastBoxText(), QStringLiteral("Stream read error."));
-    QVERIFY(WindowState(*m_calc) == before);
-    QVERIFY(!page().planGrid->isUpdating());
-    checkTheWindowStillAnswers();
+    QCOMPARE(m.watchdog->lastBoxText(), QStringLiteral("Stream read error."));
+    QVERIFY(PageState(m) == before);
+    QVERIFY(!m.grid().isUpdating());
+    checkThePageStillAnswers();
 }
 
 void TestHostileFiles::refusedFilesSayWhyAndKeepTheRows_data() {
@@ -241,7 +218,7 @@ void TestHostileFiles::refusedFilesSayWhyAndKeepTheRows() {
     QFETCH(QString, kind);
     QFETCH(QString, reason);
     prepareRows();
-    const WindowState before(*m_calc);
+    const PageState before(m);
     const QString path = m_dir->filePath(QStringLiteral("plans.ip"));
     const QByteArray name = QFile::encodeName(path);
     std::optional<test::AddressSpaceLimit> memoryLeft;
@@ -261,15 +238,15 @@ void TestHostileFiles::refusedFilesSayWhyAndKeepTheRows() {
         if (kind == "memory short" && !memoryLeft.emplace(qint64(256) << 20).limited())
             QSKIP("the sanitizers need the address space they reserved");
     }
-    m_watchdog->expectBox();
+    m.watchdog->expectBox();
     clickLoad(path);
     memoryLeft.reset();
-    QCOMPARE(m_watchdog->lastBoxText(),
+    QCOMPARE(m.watchdog->lastBoxText(),
              QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
-    QVERIFY(WindowState(*m_calc) == before);
+    QVERIFY(PageState(m) == before);
     if (kind != "pipe" && kind != "folder")
         QFile::remove(path);
-    checkTheWindowStillAnswers();
+    checkThePageStillAnswers();
 }
 
 void TestHostileFiles::strangeButCompleteFilesLoad_data() {
@@ -313,21 +290,19 @@ void TestHostileFiles::strangeButCompleteFilesLoad() {
     QFETCH(int, rows);
     QFETCH(QByteArray, firstText);
     prepareRows();
-    const WindowState before(*m_calc);
+    const PageState before(m);
     clickLoad(writeFile(content));
-    TPlanGrid& grid = *page().planGrid;
+    TPlanGrid& grid = m.grid();
     QCOMPARE(grid.RowCount(), rows);
     QCOMPARE(grid.FocusedRow(), rows > 0 ? grid.RowAt(0) : nullptr);
-    QCOMPARE(page().recalcCount(), before.counter + 1);
+    QCOMPARE(m.page->recalcCount(), before.counter + 1);
     if (rows > 0)
         QVERIFY(grid.RowAt(0)->text(0) == firstText);
     else // nothing to recalculate: the totals stay as they were
-        QCOMPARE(
-            QStringList({page().edFPS->text(), page().edBandwidth->text(), page().edSpace->text()}),
-            before.totals);
-    QVERIFY(!m_calc->grab().isNull()); // and the window paints what it holds
-    checkTheWindowStillAnswers();
+        QCOMPARE(m.totals(), before.totals);
+    QVERIFY(!m.page->grab().isNull()); // and the page paints what it holds
+    checkThePageStillAnswers();
 }
 
-VANTREL_APP_TEST_MAIN(TestHostileFiles)
+QTEST_MAIN(TestHostileFiles)
 #include "tst_hostilefiles.moc"
