@@ -94,4 +94,8 @@ void TCalc::ChangeAd() {
     banner->ChangeAd(plannerPage->recalcCount());
 }
 
+void TCalc::loadPlanFile(const QString& path) {
+    plannerPage->loadPlanFile(path);
+}
+
 } // namespace vantrel

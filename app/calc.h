@@ -28,6 +28,8 @@ public:
 
     void MyFormCreate();
     void ChangeAd();
+    // Loads a plan as Load does after its dialog: a file named on the command line.
+    void loadPlanFile(const QString& path);
 
     QTabWidget* PageControl1;
     TTabSheet* tsCalc;
