@@ -101,7 +101,8 @@ std::map<QString, std::map<QString, QString>> mimeTypes(const QString& path) {
         if (name == QLatin1String("mime-type")) {
             type = &types[attributes.value(QLatin1String("type")).toString()];
         } else if (type && name == QLatin1String("glob")) {
-            (*type)[QStringLiteral("glob")] += attributes.value(QLatin1String("pattern")) + u';';
+            (*type)[QStringLiteral("glob")] +=
+                attributes.value(QLatin1String("pattern")).toString() + u';';
         } else if (type && name == QLatin1String("icon")) {
             (*type)[QStringLiteral("icon")] = attributes.value(QLatin1String("name")).toString();
         } else if (type && name == QLatin1String("comment")) {
