@@ -95,4 +95,8 @@ void TCalc::ChangeAd() {
     banner->afterRecalculation(plannerPage->recalcCount());
 }
 
+void TCalc::loadPlanFile(const QString& path) {
+    plannerPage->loadPlanFile(path);
+}
+
 } // namespace vantrel

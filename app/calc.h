@@ -33,6 +33,8 @@ public:
     ~TCalc() override;
 
     void ChangeAd();
+    // Loads a plan as Load does after its dialog: a file named on the command line.
+    void loadPlanFile(const QString& path);
 
     // Which partner record is on show and when the banner may next rotate.
     TAdverts adverts;

@@ -181,14 +181,15 @@ class App:
         self.dir, self.home = (tempfile.mkdtemp(dir=session.workdir) for _ in "12")  # scratch, user's home
         self.failures, self.cleanups, self.proc, self.acc = [], [], None, None
 
-    def launch(self, extra_env=None, prefix=()):
-        """Starts the program; prefix runs it through a command that execs it (prlimit ...)."""
+    def launch(self, extra_env=None, prefix=(), args=(), cwd=None):
+        """Starts the program with args, in cwd; prefix runs it through a command that execs it
+        (prlimit ...)."""
         # A desktop session's runtime folder; without one Qt makes its own in /tmp.
         env = {"LANG": LOCALES[self.lang], "HOME": self.home, "DISPLAY": self.env["DISPLAY"],
                "XDG_RUNTIME_DIR": self.env["XDG_RUNTIME_DIR"],
                "DBUS_SESSION_BUS_ADDRESS": self.env["DBUS_SESSION_BUS_ADDRESS"],
                "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", **(extra_env or {})}
-        self.proc = self.session.start([*prefix, self.exe], "vantrel.log", env=env)
+        self.proc = self.session.start([*prefix, self.exe, *args], "vantrel.log", env=env, cwd=cwd)
         self.acc = wait_for(self._find_app, "the program on the accessibility bus", 20)
         # Ask the program afresh each time instead of trusting a cache.
         self.acc.set_cache_mask(pyatspi.cache.NONE)

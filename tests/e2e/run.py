@@ -191,6 +191,26 @@ def fifo_load(app):
                  and len(texts[0]) > len(prefix) + 1)
 
 
+@scenario("en", "ru")
+def command_line(app):
+    """A plan named on the command line, relative to the folder the program starts in, loads into
+    the window as Load loads it; a missing one is reported and the start-up row stays."""
+    rows = [[app.num(c) for c in DEFAULT_ROW],
+            ["?", "?", "12", "15", "7", "4", app.num("5.76"), app.num("415.283203125")]]
+    with open(os.path.join(app.dir, "shop.ip"), "wb") as f:
+        f.write(row_stream(rows))
+    app.launch(args=["shop.ip"], cwd=app.dir)
+    app.expect(app.rows, rows, "rows of the plan named on the command line")
+    app.expect(totals(app), ["70", app.num("9.44"), app.num("453.18603515625")], "totals")
+    app.session.stop(app.proc)
+
+    app.launch(args=["missing.ip"], cwd=app.dir)
+    prefix = f'Cannot open file "{os.path.join(app.dir, "missing.ip")}". '  # and the system's reason
+    answer_box(app, lambda texts: len(texts) == 1 and texts[0].startswith(prefix))
+    app.expect(app.rows(), [rows[0]], "the start-up row after a missing plan")
+    app.expect(app.proc.poll(), None, "the program, still running")
+
+
 # The lens tab's fields, found by kind and design position: captions change with the
 # language, positions do not. Corners are on the 704 px wide design page; a negative x counts
 # from the right edge, where the width box stays when the page grows.

@@ -1,6 +1,7 @@
 // The installed desktop application: `cmake --install` into a fresh prefix puts
 // every file in its standard place, the desktop's own validators accept the
-// launcher and the metainfo, and the installed program starts.
+// launcher and the metainfo, the desktop's MIME database built there names
+// plan files by the program's type, and the installed program starts.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,9 +24,9 @@ struct Run {
     QString output;
 };
 
-Run run(const QString& program, const QStringList& args) {
+Run run(const QString& program, const QStringList& args,
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DESTDIR")); // the prefix alone decides where files go
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -83,6 +84,38 @@ std::map<QString, QString> metainfoFields(const QString& path, QString* releaseV
     return fields;
 }
 
+// The MIME types a shared-mime-info package declares, each with its globs,
+// icon and comments (keyed "comment" and "comment[ru]").
+std::map<QString, std::map<QString, QString>> mimeTypes(const QString& path) {
+    std::map<QString, std::map<QString, QString>> types;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return types;
+    QXmlStreamReader xml(&file);
+    std::map<QString, QString>* type = nullptr;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString name = xml.name().toString();
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (name == QLatin1String("mime-type")) {
+            type = &types[attributes.value(QLatin1String("type")).toString()];
+        } else if (type && name == QLatin1String("glob")) {
+            (*type)[QStringLiteral("glob")] +=
+                attributes.value(QLatin1String("pattern")).toString() + u';';
+        } else if (type && name == QLatin1String("icon")) {
+            (*type)[QStringLiteral("icon")] = attributes.value(QLatin1String("name")).toString();
+        } else if (type && name == QLatin1String("comment")) {
+            const QString lang = attributes.value(QLatin1String("xml:lang")).toString();
+            (*type)[lang.isEmpty() ? QStringLiteral("comment") : "comment[" + lang + u']'] =
+                xml.readElementText();
+        }
+    }
+    if (xml.hasError())
+        types[QStringLiteral("<error>")][QStringLiteral("error")] = xml.errorString();
+    return types;
+}
+
 } // namespace
 
 class TestInstall : public QObject {
@@ -93,7 +126,9 @@ private slots:
     void putsEveryFileInItsStandardPlace();
     void iconsAreTheSvgAtEachSize_data();
     void iconsAreTheSvgAtEachSize();
-    void launcherRunsTheProgramWithoutAFile();
+    void launcherOpensPlanFiles();
+    void planFilesHaveTheirOwnType();
+    void mimeDatabaseNamesASavedPlan();
     void metainfoNamesTheProgramAndItsVersion();
     void desktopFileValidates();
     void metainfoValidates();
@@ -108,6 +143,7 @@ private:
         return installed(QStringLiteral(VANTREL_INSTALL_DATADIR "/") + relative);
     }
     QString desktopFile() const { return data(QStringLiteral("applications/vantrel.desktop")); }
+    QString mimeFile() const { return data(QStringLiteral("mime/packages/vantrel.xml")); }
     QString metainfoFile() const {
         return data(QStringLiteral("metainfo/io.github.vantrel.Vantrel.metainfo.xml"));
     }
@@ -133,6 +169,7 @@ void TestInstall::putsEveryFileInItsStandardPlace() {
     QVERIFY(QFileInfo(bin(QStringLiteral("vantrel"))).isExecutable());
     QVERIFY(QFileInfo::exists(desktopFile()));
     QVERIFY(QFileInfo::exists(metainfoFile()));
+    QVERIFY(QFileInfo::exists(mimeFile()));
     QVERIFY(QFileInfo::exists(svgIcon()));
     for (int size : kIconSizes)
         QVERIFY2(QFileInfo::exists(pngIcon(size)), qPrintable(pngIcon(size)));
@@ -174,19 +211,65 @@ void TestInstall::iconsAreTheSvgAtEachSize() {
     QVERIFY2(differing <= size * size / 100, qPrintable(QString::number(differing)));
 }
 
-void TestInstall::launcherRunsTheProgramWithoutAFile() {
+void TestInstall::launcherOpensPlanFiles() {
     const std::map<QString, QString> entry = desktopEntry(desktopFile());
     QVERIFY(!entry.empty());
     QCOMPARE(entry.at(QStringLiteral("Type")), QStringLiteral("Application"));
     QCOMPARE(entry.at(QStringLiteral("Name")), QStringLiteral("Vantrel"));
-    // The program takes no arguments: no field codes, no file types to open.
-    QCOMPARE(entry.at(QStringLiteral("Exec")), QStringLiteral("vantrel"));
-    QVERIFY(QFileInfo(bin(entry.at(QStringLiteral("Exec")))).isExecutable());
-    QCOMPARE(entry.count(QStringLiteral("MimeType")), std::size_t(0));
+    // One local file at most, as the program takes it; none when started from a menu.
+    QCOMPARE(entry.at(QStringLiteral("Exec")), QStringLiteral("vantrel %f"));
+    QVERIFY(QFileInfo(bin(QStringLiteral("vantrel"))).isExecutable());
+    QCOMPARE(entry.at(QStringLiteral("MimeType")), QStringLiteral("application/x-vantrel-plan;"));
     QCOMPARE(entry.at(QStringLiteral("Terminal")), QStringLiteral("false"));
     // The icon is named, not a path, and the theme holds it.
     QCOMPARE(entry.at(QStringLiteral("Icon")), QStringLiteral("vantrel"));
     QCOMPARE(QFileInfo(svgIcon()).completeBaseName(), entry.at(QStringLiteral("Icon")));
+}
+
+void TestInstall::planFilesHaveTheirOwnType() {
+    const auto types = mimeTypes(mimeFile());
+    QCOMPARE(types.count(QStringLiteral("<error>")), std::size_t(0));
+    QCOMPARE(types.size(), std::size_t(1));
+    // The type the launcher opens, named by the file manager in both languages.
+    QCOMPARE(types.begin()->first + u';', desktopEntry(desktopFile()).at("MimeType"));
+    const std::map<QString, QString>& plan = types.begin()->second;
+    QCOMPARE(plan.at(QStringLiteral("glob")), QStringLiteral("*.ip;"));
+    QCOMPARE(plan.at(QStringLiteral("comment")), QStringLiteral("Vantrel plan"));
+    QCOMPARE(plan.at(QStringLiteral("comment[ru]")), QStringLiteral("План Vantrel"));
+    // Shown with the program's icon, which the theme holds.
+    QCOMPARE(plan.at(QStringLiteral("icon")), desktopEntry(desktopFile()).at("Icon"));
+    QCOMPARE(QFileInfo(svgIcon()).completeBaseName(), plan.at(QStringLiteral("icon")));
+}
+
+// What Debian's trigger does after an install, then what a file manager asks.
+void TestInstall::mimeDatabaseNamesASavedPlan() {
+    const QString update = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+    if (update.isEmpty() || query.isEmpty() || gio.isEmpty())
+        QSKIP("needs update-mime-database, xdg-mime and gio (shared-mime-info, xdg-utils, "
+              "libglib2.0-bin)");
+    // The prefix alone is searched, as the system's folders are once the package is in.
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    env.insert(QStringLiteral("HOME"), installed(QStringLiteral("home")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), installed(QStringLiteral("home/data")));
+    env.insert(QStringLiteral("XDG_DATA_DIRS"), data(QString()));
+    // xdg-mime then asks GIO, as the GTK file managers do.
+    env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+    const Run updated = run(update, {data(QStringLiteral("mime"))}, env);
+    QVERIFY2(updated.exitCode == 0, qPrintable(updated.output));
+    QVERIFY2(updated.output.isEmpty(), qPrintable(updated.output)); // not even a warning
+
+    const QString plan = installed(QStringLiteral("home/Shop.IP"));
+    QVERIFY(QDir().mkpath(installed(QStringLiteral("home"))));
+    QFile file(plan);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromHex("ffffffff00000000")); // a saved plan without rows
+    file.close();
+    const Run named = run(query, {QStringLiteral("query"), QStringLiteral("filetype"), plan}, env);
+    QCOMPARE(named.output.trimmed(), QStringLiteral("application/x-vantrel-plan"));
+    QCOMPARE(named.exitCode, 0);
 }
 
 void TestInstall::metainfoNamesTheProgramAndItsVersion() {
