@@ -1,5 +1,6 @@
 #include "planner/planreportdocument.h"
 
+#include <QColor>
 #include <QFont>
 #include <QPagedPaintDevice>
 #include <QTextCursor>
@@ -40,7 +41,8 @@ QTextTableFormat tableFormat() {
     format.setHeaderRowCount(1); // the captions start every page
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBorderCollapse(true);
-    format.setBorder(0.5);
+    format.setBorder(1);
+    format.setBorderBrush(QColor(128, 128, 128));
     format.setCellSpacing(0);
     format.setCellPadding(3);
     format.setTopMargin(8);
