@@ -89,12 +89,16 @@ bool onOneLine(const QString& page, const QStringList& texts) {
 
 } // namespace
 
+// Reading a PDF back needs poppler's tools.
+#define REQUIRE_POPPLER()                                                                          \
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||                                   \
+        QStandardPaths::findExecutable("pdfinfo").isEmpty())                                       \
+    QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed")
+
 class TestPlanReportPdf : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
         // In the build folder: a test leaves nothing in /tmp.
         folder = std::make_unique<QTemporaryDir>(QDir::currentPath() + "/planreport-XXXXXX");
         QVERIFY(folder->isValid());
@@ -102,6 +106,7 @@ private slots:
     void cleanup() { folder.reset(); }
 
     void threeRowsWithTotalsAndNote() {
+        REQUIRE_POPPLER();
         const PlanReport plan = report(3);
         const QString pdf = folder->filePath("plan.pdf");
         exportPlanPdf(plan, pdf, reportPageLayout(QLocale::system().territory()));
@@ -130,6 +135,7 @@ private slots:
     }
 
     void captionsStartEveryPage() {
+        REQUIRE_POPPLER();
         const PlanReport plan = report(60);
         const QString pdf = folder->filePath("long.pdf");
         exportPlanPdf(plan, pdf, reportPageLayout(QLocale::system().territory()));
@@ -153,6 +159,7 @@ private slots:
         QTest::newRow("no country (C locale)") << QLocale::AnyTerritory << "595 x 842 pts (A4)";
     }
     void paperByCountry() {
+        REQUIRE_POPPLER();
         QFETCH(QLocale::Territory, territory);
         QFETCH(QString, paper);
         const QString pdf = folder->filePath("paper.pdf");
@@ -161,6 +168,22 @@ private slots:
         QVERIFY2(
             info.contains(QRegularExpression("Page size:\\s+" + QRegularExpression::escape(paper))),
             qPrintable(info));
+    }
+
+    void proposedName_data() {
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("plan's name, beside it") << "/plans/north gate.ip"
+                                                << "/plans/north gate.pdf";
+        QTest::newRow("only the last extension goes") << "/plans/v1.2.ip"
+                                                      << "/plans/v1.2.pdf";
+        QTest::newRow("no plan file") << ""
+                                      << "plan.pdf";
+    }
+    void proposedName() {
+        QFETCH(QString, plan);
+        QFETCH(QString, proposed);
+        QCOMPARE(proposedPdfName(plan), proposed);
     }
 
     // A full disk and a folder that cannot be written: the save's own
