@@ -5,7 +5,7 @@
 namespace vantrel {
 
 PlanReport planReport(const TPlanGrid& grid, const PlanReportSource& source) {
-    ShownPlan shown = shownPlan(grid, source.totals);
+    ShownPlan shown = shownPlan(grid, source.totals, CellTexts::AsShown);
     PlanReport report;
     report.title = reportTitle();
     report.date = reportDate(source.date, source.systemLanguage);

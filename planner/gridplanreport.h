@@ -19,8 +19,8 @@ struct PlanReportSource {
     QDate date;
 };
 
-// Columns in the order the user sees them, every cell's whole text. Reads
-// the grid only.
+// Columns in the order the user sees them, cells as the grid shows them (a
+// huge text's start and an ellipsis). Reads the grid only.
 PlanReport planReport(const TPlanGrid& grid, const PlanReportSource& source);
 
 } // namespace vantrel

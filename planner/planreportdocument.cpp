@@ -5,6 +5,7 @@
 #include <QPagedPaintDevice>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QTextTable>
 
 namespace vantrel {
@@ -70,6 +71,10 @@ void addTable(QTextCursor& cursor, const PlanReport& report) {
 std::unique_ptr<QTextDocument> planReportDocument(const PlanReport& report) {
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(reportFont(9));
+    // A word wider than its column breaks rather than push the table off the paper.
+    QTextOption wrapping = document->defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document->setDefaultTextOption(wrapping);
     document->setMetaInformation(QTextDocument::DocumentTitle, report.title);
     QTextCursor cursor(document.get());
     addLine(cursor, report.title, textFormat(14, true));

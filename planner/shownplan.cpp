@@ -22,7 +22,7 @@ QList<int> shownCellIndices(const TPlanGrid& grid) {
 
 } // namespace
 
-ShownPlan shownPlan(const TPlanGrid& grid, const QList<ShownTotal>& totals) {
+ShownPlan shownPlan(const TPlanGrid& grid, const QList<ShownTotal>& totals, CellTexts texts) {
     const QList<int> cells = shownCellIndices(grid);
     ShownPlan plan;
     for (int cell : cells)
@@ -30,7 +30,8 @@ ShownPlan shownPlan(const TPlanGrid& grid, const QList<ShownTotal>& totals) {
     for (int r = 0; r < grid.RowCount(); ++r) {
         QStringList& row = plan.rows.emplace_back();
         for (int cell : cells)
-            row << grid.GetCellText(grid.RowAt(r), cell);
+            row << (texts == CellTexts::Whole ? grid.GetCellText(grid.RowAt(r), cell)
+                                              : grid.model()->index(r, cell).data().toString());
     }
     for (const ShownTotal& total : totals)
         plan.totals.append({int(cells.indexOf(total.cellIndex)), total.text});

@@ -20,11 +20,16 @@ struct ShownTotal {
 
 struct ShownPlan {
     QStringList captions;
-    QList<QStringList> rows;  // every cell's whole text, columns as captions
+    QList<QStringList> rows;  // columns as the captions
     QList<TotalUnder> totals; // placed by position among the captions; -1: not shown
 };
 
+// Whole: every cell's whole text, as a copy takes it. AsShown: the start a
+// cell shows, with its ellipsis, so that a huge text cannot fill page upon page.
+enum class CellTexts { Whole, AsShown };
+
 // Reads the grid only: no cell, notification or count changes.
-ShownPlan shownPlan(const TPlanGrid& grid, const QList<ShownTotal>& totals);
+ShownPlan shownPlan(const TPlanGrid& grid, const QList<ShownTotal>& totals,
+                    CellTexts texts = CellTexts::Whole);
 
 } // namespace vantrel

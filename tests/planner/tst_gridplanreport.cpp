@@ -1,6 +1,6 @@
 // The report of the planner grid: columns in the order the user dragged them
-// into, the totals under their own columns, and the texts of the window's
-// language.
+// into, cells as the grid shows them, the totals under their own columns, and
+// the texts of the window's language.
 #include "grid/plangrid.h"
 #include "planner/gridplanreport.h"
 #include "planner/plannercolumns.h"
@@ -32,7 +32,7 @@ private slots:
         auto* grid = new TPlanGrid(&window);
         addPlannerColumns(*grid);
         const QList<QStringList> cells = {
-            {"640x480 (VGA)", "MJPG-Medium (20)", "46", "10", "1", "1", "3.68", "37.9"},
+            {QString(50000, u'x'), "MJPG-Medium (20)", "46", "10", "1", "1", "3.68", "37.9"},
             {"?", "?", "12", "15", "7", "4", "5.76", "415.28"},
         };
         for (const QStringList& texts : cells) {
@@ -53,6 +53,9 @@ private slots:
                  (QStringList{grid->column(0)->caption(), grid->column(1)->caption(),
                               grid->column(2)->caption()}));
         QCOMPARE(report.rows.size(), 2);
+        // A huge text as the grid shows it: its start, and an ellipsis for the rest.
+        QVERIFY(report.rows[0][1].size() < 50000);
+        QVERIFY(report.rows[0][1].endsWith(QString(u'x') + QChar(0x2026)));
         QCOMPARE(report.rows[1], (QStringList{"15", "?", "?", "12", "7", "4", "5.76", "415.28"}));
         // FPS's total is first now: the label takes the first column without one.
         QCOMPARE(totalsLine(8, report.totals, report.totalsLabel),
