@@ -20,7 +20,11 @@ QPageLayout userPageLayout() {
 
 bool printPlan(const PlanReport& report, QWidget* owner) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(userPageLayout());
+    // Size and orientation one by one: a printer refuses a whole layout whose
+    // margins it cannot print, and its own margins serve as well.
+    const QPageLayout layout = userPageLayout();
+    printer.setPageSize(layout.pageSize());
+    printer.setPageOrientation(layout.orientation());
     printer.setDocName(report.fileName.isEmpty() ? report.title : report.fileName);
     QPrintDialog dialog(&printer, owner);
     if (dialog.exec() != QDialog::Accepted)
