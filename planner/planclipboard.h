@@ -1,18 +1,14 @@
 // Puts the whole plan on the clipboard, as the grid and the total boxes show it.
 #pragma once
 
+#include "planner/shownplan.h"
+
 #include <QList>
 #include <QString>
 
 namespace vantrel {
 
 class TPlanGrid;
-
-// A total box's text and the cell index of the column it belongs under.
-struct ShownTotal {
-    int cellIndex;
-    QString text;
-};
 
 // Columns in the order the user sees them, every cell's whole text (not only
 // the start a cell has room to draw), as tab-separated text and as HTML in one

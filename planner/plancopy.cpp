@@ -28,6 +28,8 @@ QString htmlRow(const QStringList& fields, const char* cellTag) {
     return row + QStringLiteral("</tr>\n");
 }
 
+} // namespace
+
 QStringList totalsLine(int width, const QList<TotalUnder>& totals, const QString& label) {
     QStringList line(width);
     QList<bool> taken(width, false);
@@ -40,8 +42,6 @@ QStringList totalsLine(int width, const QList<TotalUnder>& totals, const QString
         line[free] = label;
     return line;
 }
-
-} // namespace
 
 PlanCopy planCopy(const QStringList& captions, const QList<QStringList>& rows,
                   const QList<TotalUnder>& totals, const QString& totalsLabel) {

@@ -24,6 +24,9 @@ struct PlanCopy {
 // (the first one without a total, should a total's column be first), so that
 // a spreadsheet's sum of a column does not count the total as one more row.
 // Texts are taken as given: the caller passes them as the window shows them.
+// The totals' line alone, `width` fields wide, as the copy ends with it.
+QStringList totalsLine(int width, const QList<TotalUnder>& totals, const QString& label);
+
 PlanCopy planCopy(const QStringList& captions, const QList<QStringList>& rows,
                   const QList<TotalUnder>& totals, const QString& totalsLabel);
 

@@ -43,9 +43,11 @@ const std::array<CaptionEntry, kCaptionCount>& captionTable() {
     return table;
 }
 
-const std::array<CaptionEntry, 1>& addedCaptionTable() {
-    static const std::array<CaptionEntry, 1> table = {{
+const std::array<CaptionEntry, 3>& addedCaptionTable() {
+    static const std::array<CaptionEntry, 3> table = {{
         {QStringLiteral("miCopy.Caption"), QStringLiteral("Копировать")},
+        {QStringLiteral("miExportPdf.Caption"), QStringLiteral("Экспорт в PDF…")},
+        {QStringLiteral("miPrint.Caption"), QStringLiteral("Печать…")},
     }};
     return table;
 }

@@ -17,8 +17,8 @@ inline constexpr int kCaptionCount = 30;
 // Searched from the first entry to the last.
 const std::array<CaptionEntry, kCaptionCount>& captionTable();
 
-// Controls the program has beyond the window's design: the grid's menu item.
-const std::array<CaptionEntry, 1>& addedCaptionTable();
+// Controls the program has beyond the window's design: the grid's menu items.
+const std::array<CaptionEntry, 3>& addedCaptionTable();
 
 // Texts a screen reader speaks where the window shows none or only a sign:
 // a control's name, a dot, and the name of the property that takes the text.
