@@ -29,7 +29,7 @@ private slots:
         QFETCH(QString, month);
         test::FakePlatform fake;
         QWidget window;
-        auto* grid = new TPlanGrid(&window);
+        auto* grid = new TPlanGrid(fake, &window);
         addPlannerColumns(*grid);
         const QList<QStringList> cells = {
             {QString(50000, u'x'), "MJPG-Medium (20)", "46", "10", "1", "1", "3.68", "37.9"},
