@@ -46,7 +46,7 @@ TPlanGrid::TPlanGrid(TPlatform& platform, QWidget* parent)
     styleHeader();
     // Hot-tracking: the cell and the header section under the mouse are tinted.
     viewport()->setAttribute(Qt::WA_Hover);
-    addCopyCommand();
+    addMenuCommands();
 
     QHeaderView* side = verticalHeader();
     side->hide();

@@ -12,6 +12,7 @@
 #include <QVariant>
 #include <vector>
 
+class QAction;
 class QIODevice;
 
 namespace vantrel {
@@ -81,6 +82,10 @@ signals:
     void editChange(vantrel::TGridColumn* column);
     // Ctrl+C or the context menu's Copy, with the grid focused and no editor open.
     void copyRequested();
+    // The context menu's Export as PDF, with no editor open.
+    void exportPdfRequested();
+    // Ctrl+P or the context menu's Print, with no editor open.
+    void printRequested();
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
@@ -105,7 +110,9 @@ private:
     void styleHeader();
     QModelIndex indexFor(int row, int cellIndex) const;
     void focusIndex(int row);
-    void addCopyCommand();
+    // A context menu command that raises the request unless an editor is open.
+    QAction* addCommand(const char* name, const QString& caption, void (TPlanGrid::*request)());
+    void addMenuCommands();
 
     TPlatform& m_platform;
     TGridModel* m_model;

@@ -73,7 +73,10 @@ void TPlannerPage::RecalcTotals() {
 void TPlannerPage::btnSaveClick() {
     if (!SaveDialog1.Execute(window()))
         return;
-    reportErrors([this] { planGrid->WriteRowsToFile(SaveDialog1.FileName); });
+    reportErrors([this] {
+        planGrid->WriteRowsToFile(SaveDialog1.FileName);
+        m_planFile = SaveDialog1.FileName;
+    });
 }
 
 void TPlannerPage::btnLoadClick() {
@@ -90,6 +93,7 @@ void TPlannerPage::loadPlanFile(const QString& path) {
         showErrorBox(e.message()); // the rows stay as they were; nothing is recalculated
         return;
     }
+    m_planFile = path;
     RecalcFocusedRow();
 }
 

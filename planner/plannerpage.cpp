@@ -59,7 +59,8 @@ TPlannerPage::TPlannerPage(TPlatform& platform, TFileDialog::Chooser chooser, QW
     SaveDialog1.Filter = OpenDialog1.Filter;
     SaveDialog1.FileName = QStringLiteral("myconfig");
     OpenDialog1.setChooser(chooser);
-    SaveDialog1.setChooser(std::move(chooser));
+    SaveDialog1.setChooser(chooser);
+    ExportDialog1.setChooser(std::move(chooser));
 }
 
 TPlannerPage::~TPlannerPage() {
@@ -121,13 +122,10 @@ void TPlannerPage::connectHandlers() {
     connectChange("cFPS", &TPlannerPage::cFPSDAYSCAMSChange);
     connectChange("cDays", &TPlannerPage::cFPSDAYSCAMSChange);
     connectChange("cCamNum", &TPlannerPage::cFPSDAYSCAMSChange);
-    connect(planGrid, &TPlanGrid::copyRequested, this, [this] {
-        copyPlanToClipboard(*planGrid,
-                            {{kFps, edFPS->text()},
-                             {kBandwidth, edBandwidth->text()},
-                             {kDiskSpace, edSpace->text()}},
-                            lbTotal->text());
-    });
+    connect(planGrid, &TPlanGrid::copyRequested, this,
+            [this] { copyPlanToClipboard(*planGrid, shownTotals(), lbTotal->text()); });
+    connect(planGrid, &TPlanGrid::exportPdfRequested, this, [this] { miExportPdfClick(); });
+    connect(planGrid, &TPlanGrid::printRequested, this, [this] { miPrintClick(); });
 }
 
 void TPlannerPage::connectChange(const char* column, void (TPlannerPage::*handler)(TGridColumn*)) {

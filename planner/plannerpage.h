@@ -1,10 +1,13 @@
 // The bandwidth and disk-space tab: the grid of camera types, its four
 // buttons, the totals under it, the handlers that apply the planner's rules
-// on every change, and the Save and Load commands.
+// on every change, the Save and Load commands, and the grid menu's Export as
+// PDF and Print.
 #pragma once
 
 #include "planner/filedialog.h"
+#include "planner/planreport.h"
 #include "planner/recalccounter.h"
+#include "planner/shownplan.h"
 
 #include <QWidget>
 #include <memory>
@@ -25,8 +28,9 @@ class TPlatform;
 class TPlannerPage : public QWidget {
     Q_OBJECT
 public:
-    // The platform gives the decimal separator of computed texts; the chooser
-    // answers the open and save dialogs (empty: Qt's dialog asks the user).
+    // The platform gives the decimal separator of computed texts and the
+    // report's language and date; the chooser answers the open, save and PDF
+    // dialogs (empty: Qt's dialog asks the user).
     explicit TPlannerPage(TPlatform& platform, TFileDialog::Chooser chooser = {},
                           QWidget* parent = nullptr);
     ~TPlannerPage() override;
@@ -57,6 +61,8 @@ private:
     void btnRemoveClick();
     void btnSaveClick();
     void btnLoadClick();
+    void miExportPdfClick();
+    void miPrintClick();
     void cResolutionChange(TGridColumn* sender);
     void cCompressionChange(TGridColumn* sender);
     void cFrameSizeChange(TGridColumn* sender);
@@ -64,6 +70,8 @@ private:
 
     void RecalcFocusedRow();
     void RecalcTotals();
+    QList<ShownTotal> shownTotals() const;
+    PlanReport currentReport() const;
 
     void createControls();
     void placeControls();
@@ -88,6 +96,9 @@ private:
 
     TFileDialog OpenDialog1{TFileDialog::Kind::Open};
     TFileDialog SaveDialog1{TFileDialog::Kind::Save};
+    TFileDialog ExportDialog1{TFileDialog::Kind::Save};
+    // The plan's file after the last successful Save or Load; empty before.
+    QString m_planFile;
 
     TAnchorLayout* m_layout = nullptr;
     std::unique_ptr<TGridPlanRows> m_rows;

@@ -1,7 +1,8 @@
 // Copying the plan with Ctrl+C pressed on the grid, on a real X server and in
 // the locale the suite runs under: the whole plan as tab-separated text and as
 // an HTML table, as the window shows it; with a cell editor open, the
-// editor's own copy of its selection.
+// editor's own copy of its selection. The grid's menu beside Copy, and
+// Ctrl+P to print.
 #include "app/calc.h"
 #include "grid/plangrid.h"
 #include "planner/plannerpage.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -125,28 +127,49 @@ private slots:
         QVERIFY(grid.editorWidget());
     }
 
-    void contextMenuCopiesInTheUsersLanguage() {
+    void contextMenuListsItsCommandsAndCopies() {
         TPlanGrid& grid = this->grid();
         // The menu runs its own event loop: its item is clicked from inside it.
-        QString caption;
+        QStringList captions;
         QTimer menuWatch;
         connect(&menuWatch, &QTimer::timeout, this, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu || !menu->isVisible() || menu->actions().isEmpty())
                 return;
             menuWatch.stop();
-            QAction* item = menu->actions().front();
-            caption = item->text();
-            test::clickAt(menu, menu->actionGeometry(item).center());
+            for (const QAction* item : menu->actions())
+                captions << item->text();
+            QAction* copy = menu->actions().front();
+            test::clickAt(menu, menu->actionGeometry(copy).center());
         });
         menuWatch.start(20);
         const QRect cell = grid.visualRect(grid.model()->index(0, 1));
         QVERIFY(test::pointerTo(grid.viewport()->mapToGlobal(cell.center())));
         QVERIFY(test::xdotool({"click", "3"}));
         QTRY_VERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
-        QCOMPARE(caption, russian() ? QStringLiteral("Копировать") : QStringLiteral("Copy"));
+        const QStringList expected = russian()
+                                         ? QStringList{"Копировать", "Экспорт в PDF…", "Печать…"}
+                                         : QStringList{"Copy", "Export as PDF…", "Print…"};
+        QCOMPARE(captions, expected);
         QVERIFY(QGuiApplication::clipboard()->text().startsWith(russian() ? "Разрешение\t"
                                                                           : "Resolution\t"));
+    }
+
+    // Qt's print dialog, once the editor has closed.
+    void ctrlPPrintsOnlyWithNoEditorOpen() {
+        TPlanGrid& grid = this->grid();
+        QSignalSpy prints(&grid, &TPlanGrid::printRequested);
+        grid.setCurrentIndex(grid.model()->index(0, 3));
+        QVERIFY(press("Return", Qt::Key_Return));
+        QTRY_VERIFY(grid.editorWidget() && grid.editorWidget()->hasFocus());
+        QVERIFY(press("ctrl+p", Qt::Key_P));
+        QCOMPARE(prints.count(), 0);
+        QVERIFY(press("Return", Qt::Key_Return));
+        QTRY_VERIFY(!grid.editorWidget() && grid.hasFocus());
+        watchdog.expectBox();
+        QVERIFY(press("ctrl+p", Qt::Key_P));
+        QCOMPARE(prints.count(), 1);
+        QTRY_COMPARE(watchdog.lastBoxClass(), QStringLiteral("QPrintDialog"));
     }
 
 private:

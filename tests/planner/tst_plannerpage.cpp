@@ -1,13 +1,18 @@
 // The planner page on its own, as a user drives it: picks, typing into cells
 // with the editor still open, several rows, the recalculation counter, the
-// buttons, and Save and Load with the dialogs answered by the test.
+// buttons, Save and Load, and Export as PDF with the dialogs answered by the test.
 #include "grid/pickeditor.h"
+#include "planner/planreport.h"
 #include "tests/planner/pagefixture.h"
 #include "tests/support/defaultrow.h"
 #include "tests/support/localenumber.h"
 
+#include <QAction>
 #include <QFile>
 #include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -15,6 +20,22 @@
 
 using namespace vantrel;
 using vantrel::test::localeNumber;
+
+namespace {
+
+// The PDF's text as poppler reads it, lines kept; empty when it cannot.
+QString pdfText(const QString& pdf) {
+    QProcess process;
+    process.start("pdftotext", {"-layout", pdf, "-"});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        process.kill();
+        process.waitForFinished(5000);
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
 
 class TestPlannerPage : public QObject {
     Q_OBJECT
@@ -241,7 +262,54 @@ private slots:
         QCOMPARE(m.page->recalcCount(), before);
     }
 
+    // After a Load the dialog proposes the plan's name; the PDF carries it,
+    // the rows, and the platform's date in the platform's language.
+    void exportAfterLoadWritesThePlanUnderItsName() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        const QString plan = dir.filePath("north gate.ip");
+        m.answer = [&](TFileDialog::Kind kind, const QString&) {
+            return std::optional<QString>(kind == TFileDialog::Kind::Save ? dir.filePath("saved.ip")
+                                                                          : plan);
+        };
+        m.click("btnSave");
+        QVERIFY(QFile::copy(dir.filePath("saved.ip"), plan));
+        m.click("btnAdd");
+        m.click("btnLoad");
+        m.platform->langId = 0x0419;
+        m.platform->dayNumber = 39423;
+        QStringList proposed;
+        m.answer = [&](TFileDialog::Kind kind, const QString& name) {
+            proposed << name;
+            return kind == TFileDialog::Kind::Save ? std::optional<QString>(name) : std::nullopt;
+        };
+        exportCommand()->trigger();
+        QCOMPARE(proposed, QStringList{dir.filePath("north gate.pdf")});
+        const QString text = pdfText(proposed.front());
+        QVERIFY2(text.contains("north gate.ip"), qPrintable(text));
+        QVERIFY2(text.contains(reportDate(QDate(2007, 12, 7), kRussianLanguage)), qPrintable(text));
+        // A long compression wraps in its column; the loaded plan's one row, once.
+        const QRegularExpression row("640x480 \\(VGA\\)\\s+MJPG-Medium\\s+46\\s+10\\s+1\\s+1\\s+" +
+                                     QRegularExpression::escape(localeNumber("3.68")));
+        QVERIFY2(text.count(row) == 1, qPrintable(text));
+    }
+
+    // A folder that is not there: the box as Save shows it, and no file.
+    void failedExportShowsTheBox() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("missing/plan.pdf");
+        m.answer = [&](TFileDialog::Kind, const QString&) { return std::optional<QString>(pdf); };
+        m.watchdog->expectBox();
+        exportCommand()->trigger();
+        QVERIFY2(m.watchdog->lastBoxText().startsWith("Cannot create file \"" + pdf),
+                 qPrintable(m.watchdog->lastBoxText()));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
 private:
+    QAction* exportCommand() const { return m.grid().findChild<QAction*>("miExportPdf"); }
+
     // Opens a pick cell's list, clicks the item and leaves with Enter.
     void pick(int row, int index, const QString& text) {
         m.openEditor(row, index);

@@ -16,6 +16,7 @@ void ModalWatchdog::poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal)
         return;
+    m_lastClass = QString::fromLatin1(modal->metaObject()->className());
     if (auto* box = qobject_cast<QMessageBox*>(modal))
         m_lastText = box->text();
     if (!m_expected) {

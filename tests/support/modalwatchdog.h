@@ -16,6 +16,8 @@ public:
     // The next modal box is expected: it is closed and its text recorded.
     void expectBox() { m_expected = true; }
     QString lastBoxText() const { return m_lastText; }
+    // The class of the last box closed, message box or dialog.
+    QString lastBoxClass() const { return m_lastClass; }
     int unexpectedBoxes() const { return m_unexpected; }
 
 private:
@@ -23,6 +25,7 @@ private:
     QTimer m_timer;
     bool m_expected = false;
     QString m_lastText;
+    QString m_lastClass;
     int m_unexpected = 0;
 };
 

@@ -1,6 +1,6 @@
-// The grid's Copy command: Ctrl+C and a context menu item, the menu opened
-// by the mouse, the Menu key or Shift+F10. What is copied is
-// the owner's business; the grid only says when.
+// The grid's commands: Copy (Ctrl+C), Export as PDF and Print (Ctrl+P), in
+// a context menu opened by the mouse, the Menu key or Shift+F10. What is
+// copied, exported or printed is the owner's business; the grid only says when.
 #include "grid/plangrid.h"
 
 #include <QAction>
@@ -10,21 +10,32 @@
 
 namespace vantrel {
 
-void TPlanGrid::addCopyCommand() {
+QAction* TPlanGrid::addCommand(const char* name, const QString& caption,
+                               void (TPlanGrid::*request)()) {
+    auto* action = new QAction(caption, this);
     // Named so that the window's caption translation reaches it.
-    auto* copy = new QAction(QStringLiteral("Copy"), this);
-    copy->setObjectName(QStringLiteral("miCopy"));
+    action->setObjectName(QString::fromLatin1(name));
+    addAction(action);
+    // An open editor's text is not yet the cell's: the commands wait for it.
+    connect(action, &QAction::triggered, this, [this, request] {
+        if (!editorWidget())
+            emit(this->*request)();
+    });
+    return action;
+}
+
+void TPlanGrid::addMenuCommands() {
+    QAction* copy = addCommand("miCopy", QStringLiteral("Copy"), &TPlanGrid::copyRequested);
     copy->setShortcuts(QKeySequence::Copy);
     // Only while the grid itself has the keyboard: an open editor (a child)
     // keeps Ctrl+C for its own selected text.
     copy->setShortcutContext(Qt::WidgetShortcut);
-    addAction(copy);
+    addCommand("miExportPdf", QStringLiteral("Export as PDF…"), &TPlanGrid::exportPdfRequested);
+    QAction* print = addCommand("miPrint", QStringLiteral("Print…"), &TPlanGrid::printRequested);
+    print->setShortcuts(QKeySequence::Print);
+    print->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &TPlanGrid::showContextMenu);
-    connect(copy, &QAction::triggered, this, [this] {
-        if (!editorWidget())
-            emit copyRequested();
-    });
 }
 
 void TPlanGrid::showContextMenu(QPoint viewportPos) {
