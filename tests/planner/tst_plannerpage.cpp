@@ -4,13 +4,13 @@
 #include "grid/pickeditor.h"
 #include "planner/planreport.h"
 #include "tests/planner/pagefixture.h"
+#include "tests/planner/pdftext.h"
 #include "tests/support/defaultrow.h"
 #include "tests/support/localenumber.h"
 
 #include <QAction>
 #include <QFile>
 #include <QListWidget>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,22 +20,7 @@
 
 using namespace vantrel;
 using vantrel::test::localeNumber;
-
-namespace {
-
-// The PDF's text as poppler reads it, lines kept; empty when it cannot.
-QString pdfText(const QString& pdf) {
-    QProcess process;
-    process.start("pdftotext", {"-layout", pdf, "-"});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-        process.kill();
-        process.waitForFinished(5000);
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-} // namespace
+using vantrel::test::pdfText;
 
 class TestPlannerPage : public QObject {
     Q_OBJECT

@@ -6,11 +6,11 @@
 #include "planner/planpdf.h"
 #include "planner/reportpage.h"
 #include "tests/grid/fileconditions.h"
+#include "tests/planner/pdftext.h"
 #include "tests/support/localenumber.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -19,6 +19,8 @@
 
 using namespace vantrel;
 using test::localeNumber;
+using test::pdfText;
+using test::toolOutput;
 
 namespace {
 
@@ -59,24 +61,6 @@ PlanReport report(int rowCount) {
     return report;
 }
 
-// The program's output, or a failure with its error output.
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        process.kill();
-        process.waitForFinished(5000);
-        qWarning() << program << arguments << process.readAllStandardError();
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pageText(const QString& pdf, int page) {
-    const QString n = QString::number(page);
-    return run("pdftotext", {"-layout", "-f", n, "-l", n, pdf, "-"});
-}
-
 // The texts, in this order, on one line of the page, spaced apart.
 bool onOneLine(const QString& page, const QStringList& texts) {
     QStringList escaped;
@@ -110,7 +94,7 @@ private slots:
         const PlanReport plan = report(3);
         const QString pdf = folder->filePath("plan.pdf");
         exportPlanPdf(plan, pdf, reportPageLayout(QLocale::system().territory()));
-        const QString page = pageText(pdf, 1);
+        const QString page = pdfText(pdf, 1);
         QVERIFY2(!page.isEmpty(), "no text on the first page");
 
         for (const QString& line : {plan.title, plan.date, plan.fileName})
@@ -139,8 +123,8 @@ private slots:
         const PlanReport plan = report(60);
         const QString pdf = folder->filePath("long.pdf");
         exportPlanPdf(plan, pdf, reportPageLayout(QLocale::system().territory()));
-        const QString first = pageText(pdf, 1);
-        const QString second = pageText(pdf, 2);
+        const QString first = pdfText(pdf, 1);
+        const QString second = pdfText(pdf, 2);
         QVERIFY(onOneLine(first, plan.rows.first()));
         QVERIFY2(!first.contains(QRegularExpression("\\bRow60\\b")), "all rows on one page");
         QVERIFY2(onOneLine(second, {captions()[0], captions()[1]}), qPrintable(second));
@@ -162,7 +146,7 @@ private slots:
         QFETCH(QString, paper);
         const QString pdf = folder->filePath("paper.pdf");
         exportPlanPdf(report(3), pdf, reportPageLayout(territory));
-        const QString info = run("pdfinfo", {pdf});
+        const QString info = toolOutput("pdfinfo", {pdf});
         QVERIFY2(
             info.contains(QRegularExpression("Page size:\\s+" + QRegularExpression::escape(paper))),
             qPrintable(info));
