@@ -284,6 +284,8 @@ void TestInstall::metainfoNamesTheProgramAndItsVersion() {
     QCOMPARE(data(QStringLiteral("applications/") + fields.at(QStringLiteral("launchable"))),
              desktopFile());
     QVERIFY(QFileInfo(bin(fields.at(QStringLiteral("binary")))).isExecutable());
+    // A software centre offers the program for plan files.
+    QCOMPARE(fields.at(QStringLiteral("mediatype")), QStringLiteral("application/x-vantrel-plan"));
     QFile file(metainfoFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(!file.readAll().contains('@')); // every placeholder filled in
