@@ -12,15 +12,6 @@
 
 namespace vantrel {
 
-namespace {
-
-// The platform counts days from 30 December 1899.
-QDate dateOfDayNumber(int dayNumber) {
-    return QDate(1899, 12, 30).addDays(dayNumber);
-}
-
-} // namespace
-
 void TPlannerPage::miExportPdfClick() {
     preparePdfDialog(ExportDialog1, m_planFile);
     exportPlanAsPdf(currentReport(), ExportDialog1, window());

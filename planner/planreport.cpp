@@ -2,12 +2,11 @@
 
 #include "partners/adverts.h"
 #include "partners/fileversion.h"
+#include "platform/platform.h"
 
 namespace vantrel {
 
 namespace {
-
-constexpr int kRussian = 25;
 
 // The partner table's first record is the note in English, its second in Russian.
 constexpr int kEnglishNote = 1;
@@ -16,7 +15,7 @@ constexpr int kRussianNote = 2;
 } // namespace
 
 QLocale windowLocale(int systemLanguage) {
-    if (systemLanguage == kRussian)
+    if (systemLanguage == kRussianLanguage)
         return QLocale(QLocale::Russian, QLocale::Russia);
     return QLocale(QLocale::English, QLocale::system().territory());
 }
@@ -32,7 +31,7 @@ QString reportDate(const QDate& date, int systemLanguage) {
 }
 
 QString frameSizeNote(int systemLanguage) {
-    const AdRec& note = builtInAd(systemLanguage == kRussian ? kRussianNote : kEnglishNote);
+    const AdRec& note = builtInAd(systemLanguage == kRussianLanguage ? kRussianNote : kEnglishNote);
     // On paper the address cannot be clicked: its short form is written out.
     return note.Banner.trimmed() + u' ' + note.LinkCaption;
 }

@@ -137,7 +137,7 @@ quint16 primaryLanguageId(QLocale::Language language) {
 }
 
 int dayNumberOf(int year, int month, int day) {
-    return int(QDate(1899, 12, 30).daysTo(QDate(year, month, day)));
+    return int(dateOfDayNumber(0).daysTo(QDate(year, month, day)));
 }
 
 quint16 TDesktopPlatform::systemDefaultLangId() const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QChar>
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 
@@ -28,6 +29,11 @@ public:
     // The user's decimal separator.
     virtual QChar decimalSeparator() const = 0;
 };
+
+// The date of a day number as localDayNumber gives them.
+inline QDate dateOfDayNumber(int dayNumber) {
+    return QDate(1899, 12, 30).addDays(dayNumber);
+}
 
 // The low eight bits of the language identifier, as the program stores them.
 inline constexpr int kRussianLanguage = 25;
