@@ -41,13 +41,19 @@ protected:
         }
         switch (event->type()) {
         case QEvent::DragEnter:
-        case QEvent::DragMove:
-            answer(static_cast<QDropEvent*>(event));
+            m_offered = offeredPlanFile(static_cast<QDropEvent*>(event));
+            answer(static_cast<QDropEvent*>(event), m_offered);
             return true;
+        case QEvent::DragMove:
+            if (!m_offered) // the source may not have answered yet
+                m_offered = offeredPlanFile(static_cast<QDropEvent*>(event));
+            answer(static_cast<QDropEvent*>(event), m_offered);
+            return true;
+        case QEvent::DragLeave:
+            m_offered.reset();
+            return false;
         case QEvent::Drop:
-            if (const auto file = answer(static_cast<QDropEvent*>(event)))
-                QMetaObject::invokeMethod(
-                    this, [this, name = *file] { m_load(name); }, Qt::QueuedConnection);
+            drop(static_cast<QDropEvent*>(event));
             return true;
         default:
             return false;
@@ -62,23 +68,41 @@ private:
         return native;
     }
 
+    // A drag from another program is read from its source on every question,
+    // a round trip that a busy desktop or a screen reader on the bus slows
+    // down; an answer that comes after the drop is refused by the source, and
+    // refusing the drag then loses a drop the user was shown as accepted. So
+    // the source is asked until it names the plan, and the drop takes the
+    // plan that was accepted while the drag hovered.
+    static std::optional<QString> offeredPlanFile(const QDropEvent* event) {
+        if (!event->mimeData())
+            return std::nullopt;
+        return droppedPlanFile(*event->mimeData());
+    }
+
+    void drop(QDropEvent* event) {
+        const auto file = m_offered ? m_offered : offeredPlanFile(event);
+        m_offered.reset();
+        if (answer(event, file))
+            QMetaObject::invokeMethod(
+                this, [this, name = *file] { m_load(name); }, Qt::QueuedConnection);
+    }
+
     // Accepted as a copy, so that no file manager removes the file after a move;
     // an ignored event shows the user the drop is refused.
-    static std::optional<QString> answer(QDropEvent* event) {
-        std::optional<QString> file;
-        if (event->mimeData() && (event->possibleActions() & Qt::CopyAction))
-            file = droppedPlanFile(*event->mimeData());
-        if (file) {
+    static bool answer(QDropEvent* event, const std::optional<QString>& file) {
+        if (file && (event->possibleActions() & Qt::CopyAction)) {
             event->setDropAction(Qt::CopyAction);
             event->accept();
-        } else {
-            event->ignore();
+            return true;
         }
-        return file;
+        event->ignore();
+        return false;
     }
 
     QWidget* m_window;
     std::function<void(const QString&)> m_load;
+    std::optional<QString> m_offered; // the plan the drag over the window carries
 };
 
 } // namespace

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QUrl>
 #include <QWindow>
+#include <functional>
 
 using namespace vantrel;
 
@@ -46,21 +47,47 @@ QMimeData* files(const QStringList& paths) {
     return mime;
 }
 
-// Drags the data over a widget of the window and drops it there, as a file
-// manager does through the window system; true when the window took the
-// enter, the move and the drop.
-bool dragAndDrop(QWidget* over, const QMimeData& mime) {
+// A file dragged from another program: its name is read from the source on
+// every question; the source may answer late, or no more by the drop.
+class SourceData : public QMimeData {
+public:
+    explicit SourceData(const QString& path) : m_url(QUrl::fromLocalFile(path)) {}
+    QStringList formats() const override { return {QStringLiteral("text/uri-list")}; }
+    int unanswered = 0; // the first questions that get no answer
+    bool answering = true;
+    mutable int questions = 0;
+
+protected:
+    QVariant retrieveData(const QString& format, QMetaType) const override {
+        const bool answers = ++questions > unanswered && answering;
+        return answers && format == u"text/uri-list" ? QVariant(m_url) : QVariant();
+    }
+
+private:
+    QUrl m_url;
+};
+
+// Drags the data over a widget of the window, moving it `moves` times, and
+// drops it there, as a file manager does through the window system; true
+// when the window took the enter, every move and the drop.
+bool dragAndDrop(QWidget* over, const QMimeData& mime, int moves = 1,
+                 const std::function<void()>& beforeDrop = {}) {
     QWindow* window = over->window()->windowHandle();
     const QPoint at = over->mapTo(over->window(), over->rect().center());
     const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
     QDragEnterEvent enter(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &enter);
-    QDragMoveEvent move(at + QPoint(1, 1), actions, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &move);
-    QDropEvent drop(at + QPoint(1, 1), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    bool moved = true;
+    for (int i = 1; i <= moves; ++i) {
+        QDragMoveEvent move(at + QPoint(i, i), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &move);
+        moved = moved && move.isAccepted();
+    }
+    if (beforeDrop)
+        beforeDrop();
+    QDropEvent drop(at + QPoint(moves, moves), actions, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window, &drop);
-    return enter.isAccepted() && move.isAccepted() && drop.isAccepted() &&
-           drop.dropAction() == Qt::CopyAction;
+    return enter.isAccepted() && moved && drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
 }
 
 } // namespace
@@ -109,6 +136,25 @@ private slots:
         QTRY_COMPARE(plan(*m.calc), loaded);
         QCOMPARE(grid.FocusedRow(), grid.RowAt(0));
         QCOMPARE(m.page().recalcCount(), before + 1);
+    }
+
+    // The plan accepted while the drag hovered is the one the drop loads, also
+    // when its source answers late or no more at the drop (a busy desktop, a
+    // screen reader on the bus); once it has answered it is not asked again.
+    void theDropLoadsThePlanAcceptedWhileHovering_data() {
+        QTest::addColumn<int>("unanswered");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("silent at the drop") << 0 << 1;
+        QTest::newRow("late at the enter") << 1 << 2;
+    }
+    void theDropLoadsThePlanAcceptedWhileHovering() {
+        QFETCH(int, unanswered);
+        QFETCH(int, questions);
+        SourceData mime(path("plan.ip"));
+        mime.unanswered = unanswered;
+        dragAndDrop(&grid(), mime, 20, [&mime] { mime.answering = false; });
+        QTRY_COMPARE(grid().RowCount(), 2);
+        QCOMPARE(mime.questions, questions);
     }
 
     void otherDropsAreRefusedAndChangeNothing_data() {
