@@ -6,11 +6,11 @@
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 namespace vantrel {
 
-std::optional<QString> droppedPlanFile(const QMimeData& mime) {
-    const QList<QUrl> urls = mime.urls();
+std::optional<QString> droppedPlanFile(const QList<QUrl>& urls) {
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return std::nullopt;
     const QFileInfo file(urls.front().toLocalFile());
@@ -41,13 +41,13 @@ protected:
         }
         switch (event->type()) {
         case QEvent::DragEnter:
-            m_offered = offeredPlanFile(static_cast<QDropEvent*>(event));
-            answer(static_cast<QDropEvent*>(event), m_offered);
+            m_offered.reset(); // a new drag
+            hear(static_cast<QDropEvent*>(event));
+            answer(static_cast<QDropEvent*>(event));
             return true;
         case QEvent::DragMove:
-            if (!m_offered) // the source may not have answered yet
-                m_offered = offeredPlanFile(static_cast<QDropEvent*>(event));
-            answer(static_cast<QDropEvent*>(event), m_offered);
+            hear(static_cast<QDropEvent*>(event));
+            answer(static_cast<QDropEvent*>(event));
             return true;
         case QEvent::DragLeave:
             m_offered.reset();
@@ -68,41 +68,43 @@ private:
         return native;
     }
 
-    // A drag from another program is read from its source on every question,
-    // a round trip that a busy desktop or a screen reader on the bus slows
-    // down; an answer that comes after the drop is refused by the source, and
-    // refusing the drag then loses a drop the user was shown as accepted. So
-    // the source is asked until it names the plan, and the drop takes the
-    // plan that was accepted while the drag hovered.
-    static std::optional<QString> offeredPlanFile(const QDropEvent* event) {
-        if (!event->mimeData())
-            return std::nullopt;
-        return droppedPlanFile(*event->mimeData());
+    // A drag from another program is read from its source on every question.
+    // A source that is busy, or slowed down by a screen reader on the bus, may
+    // answer the last position only after the drop, and then gives nothing
+    // (the drag is over for it), or it may be gone by the drop. A question
+    // that gets no answer therefore keeps what this drag said before, so that
+    // a drop the user was shown as accepted still loads its plan.
+    void hear(const QDropEvent* event) {
+        const QList<QUrl> urls = event->mimeData() ? event->mimeData()->urls() : QList<QUrl>();
+        if (!urls.isEmpty())
+            m_offered = droppedPlanFile(urls);
     }
 
     void drop(QDropEvent* event) {
-        const auto file = m_offered ? m_offered : offeredPlanFile(event);
-        m_offered.reset();
-        if (answer(event, file))
+        hear(event);
+        const std::optional<QString> file = std::exchange(m_offered, std::nullopt);
+        answer(event, file);
+        if (event->isAccepted())
             QMetaObject::invokeMethod(
                 this, [this, name = *file] { m_load(name); }, Qt::QueuedConnection);
     }
 
+    void answer(QDropEvent* event) const { answer(event, m_offered); }
+
     // Accepted as a copy, so that no file manager removes the file after a move;
     // an ignored event shows the user the drop is refused.
-    static bool answer(QDropEvent* event, const std::optional<QString>& file) {
+    static void answer(QDropEvent* event, const std::optional<QString>& file) {
         if (file && (event->possibleActions() & Qt::CopyAction)) {
             event->setDropAction(Qt::CopyAction);
             event->accept();
-            return true;
+        } else {
+            event->ignore();
         }
-        event->ignore();
-        return false;
     }
 
     QWidget* m_window;
     std::function<void(const QString&)> m_load;
-    std::optional<QString> m_offered; // the plan the drag over the window carries
+    std::optional<QString> m_offered; // the plan the drag over the window named
 };
 
 } // namespace
