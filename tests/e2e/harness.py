@@ -117,11 +117,6 @@ class Session:
         from gi.repository import Atspi
         Atspi.set_timeout(2000, 10000)
 
-    def pixel(self, x, y):
-        """The colour the screen shows at a point, as #RRGGBB."""
-        found = run("import", "-window", "root", "-crop", f"1x1+{x}+{y}", "txt:-", env=self.env)
-        return found.splitlines()[-1].split()[2]
-
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, capture_output=True, timeout=30)
 
@@ -277,11 +272,6 @@ class App:
 
     def tab(self, index):
         self.click(self.find_all("page tab")[index])
-
-    def popups(self):
-        """The program's mapped X windows besides the main one: dialogs, lists."""
-        found = run("xdotool", "search", "--onlyvisible", "--pid", self.proc.pid, env=self.env)
-        return [w for w in map(int, found.split()) if w != self.xid]
 
     def frame_extents(self):
         """The window manager's frame around the window: left, right, top, bottom."""

@@ -148,31 +148,16 @@ void TestHostileFiles::checkThePageStillAnswers() {
     QCOMPARE(m.totals(), (QStringList{"20", localeNumber("7.36"), localeNumber("75.8056640625")}));
 }
 
+// Which bytes the reader refuses is tst_rowstream's and tst_gridfiles' affair;
+// here the page's answer to an empty file, a cut one, and those whose reading
+// could run out of memory or stack.
 void TestHostileFiles::brokenFilesShowTheReadErrorAndKeepTheRows_data() {
     QTest::addColumn<QByteArray>("content");
     const QByteArray whole = defaultRowStream(1);
     QTest::newRow("zero bytes") << QByteArray();
-    QTest::newRow("marker only") << whole.left(4);
-    QTest::newRow("cut inside a header") << whole.left(20);
-    QTest::newRow("cut inside a text") << whole.left(60);
     QTest::newRow("last byte missing") << whole.left(whole.size() - 1);
-    QTest::newRow("second row missing") << defaultRowStream(2).left(whole.size());
-    QTest::newRow("header below 24")
-        << StreamBytes().int32(-1).int32(1).int32(20).header(0, 0).bytes();
-    QTest::newRow("header of 2 GiB")
-        << StreamBytes().int32(-1).int32(1).int32(0x7fffffff).header(0, 0).bytes();
-    QTest::newRow("negative text length")
-        << StreamBytes().int32(-1).int32(1).header(0, 1).int32(-5).raw("abcde").bytes();
-    QTest::newRow("text of 2 GiB")
-        << StreamBytes().int32(-1).int32(1).header(0, 1).int32(0x7fffffff).raw("x").bytes();
     QTest::newRow("two billion rows")
         << StreamBytes().int32(-1).int32(0x7fffffff).header(0, 0).bytes();
-    QTest::newRow("two billion texts")
-        << StreamBytes().int32(-1).int32(1).header(0, 0x7fffffff).text("a").bytes();
-    QTest::newRow("two billion sub-rows")
-        << StreamBytes().int32(-1).int32(1).header(0x7fffffff, 0).bytes();
-    QTest::newRow("older layout, length past the end")
-        << StreamBytes().int32(1).header(0, 1).byte(250).raw("short").bytes();
     StreamBytes deep;
     deep.int32(-1).int32(1);
     for (int i = 0; i < 50000; ++i)
@@ -204,6 +189,7 @@ void TestHostileFiles::refusedFilesSayWhyAndKeepTheRows_data() {
     // a file too large for memory said only "std::bad_alloc.".
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "missing" << qt_error_string(ENOENT) + u'.';
     QTest::newRow("named pipe without a writer") << "pipe"
                                                  << "Is a named pipe, not a file.";
     QTest::newRow("folder") << "folder" << qt_error_string(EISDIR) + u'.'; // the system's words
@@ -222,7 +208,9 @@ void TestHostileFiles::refusedFilesSayWhyAndKeepTheRows() {
     const QString path = m_dir->filePath(QStringLiteral("plans.ip"));
     const QByteArray name = QFile::encodeName(path);
     std::optional<test::AddressSpaceLimit> memoryLeft;
-    if (kind == "pipe") {
+    if (kind == "missing") {
+        // nothing at the path
+    } else if (kind == "pipe") {
         QCOMPARE(::mkfifo(name, 0600), 0);
     } else if (kind == "folder") {
         QVERIFY(QDir().mkdir(path));
@@ -244,7 +232,7 @@ void TestHostileFiles::refusedFilesSayWhyAndKeepTheRows() {
     QCOMPARE(m.watchdog->lastBoxText(),
              QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
     QVERIFY(PageState(m) == before);
-    if (kind != "pipe" && kind != "folder")
+    if (kind == "huge" || kind == "memory short")
         QFile::remove(path);
     checkThePageStillAnswers();
 }
@@ -253,8 +241,6 @@ void TestHostileFiles::strangeButCompleteFilesLoad_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QByteArray>("firstText"); // cell 0 of the first row, byte for byte
-    QTest::newRow("negative row count")
-        << StreamBytes().int32(-1).int32(-5).bytes() << 0 << QByteArray();
     QTest::newRow("a megabyte of FF") << QByteArray(1 << 20, '\xff') << 0 << QByteArray();
     QTest::newRow("a row without texts")
         << StreamBytes().int32(-1).int32(1).header(0, 0).bytes() << 1 << QByteArray();
